@@ -1,0 +1,22 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+
+namespace jiaoyan::ui {
+
+// Where message boxes go: the real, application-modal box without a parent, or a
+// recorder that tests put in its place.
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void show(const QString& caption, const QString& text, QMessageBox::Icon icon) = 0;
+
+    static MessageSink& current();
+    // Null restores the real box.
+    static void install(MessageSink* sink);
+};
+
+// Every verdict and the warning: caption "信息：", no icon, one OK.
+void showInformation(const QString& text);
+
+} // namespace jiaoyan::ui

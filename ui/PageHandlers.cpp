@@ -1,0 +1,123 @@
+#include "PageHandlers.h"
+
+#include "MainWindow.h"
+#include "MessageSink.h"
+#include "ProgressWindow.h"
+#include "Verdicts.h"
+
+namespace jiaoyan::ui {
+namespace {
+
+constexpr const char* kFile1Heading = "文件1文件信息：\r\n";
+constexpr const char* kFile2Heading = "==============================\r\n文件2文件信息：\r\n";
+
+std::string bytesOf(const QByteArray& a) { return std::string(a.constData(), static_cast<std::size_t>(a.size())); }
+QByteArray qbytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+PageHandlers::PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check, QObject* parent)
+    : WindowEvents(parent), m_window(window), m_file1(file1), m_file2(file2), m_check(check) {}
+
+std::optional<FileReport> PageHandlers::reportOf(const std::string& path) {
+    auto task = DigestTask::start(path, DigestSet::report());
+    if (!waitModally({task})) {
+        task->cancel();
+        return std::nullopt;
+    }
+    FileReport report = task->result();
+    if (report.status == DigestOutcome::Status::Cancelled)
+        return std::nullopt;
+    return report;
+}
+
+void PageHandlers::clearOnOuterTabClick() { m_window.setResultText({}); }
+
+// The single-file page keeps no digests, so it never makes an MD2.
+void PageHandlers::showSingleFile(const QByteArray& dropped) {
+    if (auto report = reportOf(bytesOf(dropped)))
+        m_window.setResultText(qbytes(report->text));
+}
+
+void PageHandlers::takeComparisonFile(DigestSlot& slot, const QByteArray& dropped, const char* heading) {
+    const std::string path = bytesOf(dropped);
+    auto report = reportOf(path);
+    if (!report)
+        return;
+    m_window.appendResultText(QByteArray(heading) + qbytes(report->text));
+    slot.take(*report, path);
+}
+
+void PageHandlers::takeFile1(const QByteArray& dropped) { takeComparisonFile(m_file1, dropped, kFile1Heading); }
+void PageHandlers::takeFile2(const QByteArray& dropped) { takeComparisonFile(m_file2, dropped, kFile2Heading); }
+
+bool PageHandlers::waitForMd2(std::initializer_list<DigestSlot*> waiting) {
+    std::vector<std::shared_ptr<DigestTask>> pending;
+    for (DigestSlot* s : waiting)
+        if (s->md2Pending())
+            pending.push_back(s->md2Task());
+    if (!waitModally(pending))
+        return false;
+    for (DigestSlot* s : waiting)
+        s->collectMd2();
+    return true;
+}
+
+void PageHandlers::verifyComparison() {
+    DigestList& a = m_file1.list();
+    DigestList& b = m_file2.list();
+    if (compareDigestLists(a, b) == Verdict::NeedFiles) {
+        showInformation(QString::fromUtf8(kDropFirst));
+        return;
+    }
+    // The entries that are ready first: any difference is the verdict without MD2.
+    for (std::size_t i = 1; i < kDigestCount; ++i) {
+        if (a[i] != b[i]) {
+            showInformation(QString::fromUtf8(kFilesDiffer));
+            return;
+        }
+    }
+    if (!waitForMd2({&m_file1, &m_file2}))
+        return;
+    showInformation(QString::fromUtf8(compareText(compareDigestLists(m_file1.list(), m_file2.list()))));
+}
+
+void PageHandlers::resetComparison() {
+    m_file1.clear();
+    m_file2.clear();
+    m_window.setResultText({});
+}
+
+void PageHandlers::takeCheckFile(const QByteArray& dropped) {
+    const std::string path = bytesOf(dropped);
+    auto report = reportOf(path);
+    if (!report)
+        return;
+    m_window.setResultText(qbytes(report->text));
+    m_check.take(*report, path);
+}
+
+void PageHandlers::verifyKnownValue() {
+    const DigestList& list = m_check.list();
+    if (list.empty() || list.size() > kDigestCount) {
+        showInformation(QString::fromUtf8(kDropFirst));
+        return;
+    }
+    const int index = m_window.selectedAlgorithm();
+    if (index == static_cast<int>(DigestKind::Md2) && !waitForMd2({&m_check}))
+        return;
+    const Verdict v = checkKnownValue(m_check.list(), index, bytesOf(m_window.knownValueText()));
+    showInformation(QString::fromUtf8(checkText(v)));
+}
+
+void PageHandlers::resetKnownValue() {
+    m_check.clear();
+    m_window.setResultText({});
+}
+
+void PageHandlers::cancelAll() {
+    for (DigestSlot* s : {&m_file1, &m_file2, &m_check})
+        s->cancelBackground();
+}
+
+} // namespace jiaoyan::ui
