@@ -23,7 +23,7 @@ QThreadPool& pool() {
 
 std::mutex registryMutex;
 std::set<std::weak_ptr<DigestTask>, std::owner_less<std::weak_ptr<DigestTask>>> registry;
-std::function<void(std::uint64_t)> beforeChunkHook;
+std::function<void(DigestSet, std::uint64_t)> beforeChunkHook;
 
 } // namespace
 
@@ -39,7 +39,8 @@ std::shared_ptr<DigestTask> DigestTask::start(const std::string& path, DigestSet
     DigestJob job;
     job.digests = digests;
     job.expected = expected;
-    job.beforeChunk = beforeChunkHook;
+    if (beforeChunkHook)
+        job.beforeChunk = [hook = beforeChunkHook, digests](std::uint64_t offset) { hook(digests, offset); };
     // The worker holds the task alive until it is done.
     task->m_future = QtConcurrent::run(&pool(), [task, path, job]() mutable {
         job.cancel = &task->m_cancel;
@@ -62,6 +63,8 @@ bool DigestTask::cancelAllAndWait(int ms) {
     return pool().waitForDone(ms);
 }
 
-void DigestTask::setBeforeChunk(std::function<void(std::uint64_t)> hook) { beforeChunkHook = std::move(hook); }
+void DigestTask::setBeforeChunk(std::function<void(DigestSet, std::uint64_t)> hook) {
+    beforeChunkHook = std::move(hook);
+}
 
 } // namespace jiaoyan::ui

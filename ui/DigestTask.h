@@ -30,8 +30,10 @@ public:
 
     // Cancels every running task; waits at most `ms` for them to end.
     static bool cancelAllAndWait(int ms);
+    bool isCancelled() const { return m_cancel; }
+
     // Test seam: runs before every chunk any task reads (a slow or stalled medium).
-    static void setBeforeChunk(std::function<void(std::uint64_t offset)> hook);
+    static void setBeforeChunk(std::function<void(DigestSet digests, std::uint64_t offset)> hook);
 
 private:
     DigestTask() = default;

@@ -121,6 +121,8 @@ QWidget* MainWindow::create(const ControlSpec& spec) {
     }
     widget->setObjectName(name);
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (auto* tabs = qobject_cast<TabControl*>(widget))
+        tabs->layoutPages();
     m_controls.insert(name, widget);
     return widget;
 }

@@ -120,4 +120,9 @@ void PageHandlers::cancelAll() {
         s->cancelBackground();
 }
 
+std::shared_ptr<DigestTask> PageHandlers::pendingMd2(Slot slot) const {
+    const DigestSlot& s = slot == Slot::File1 ? m_file1 : slot == Slot::File2 ? m_file2 : m_check;
+    return s.md2Task();
+}
+
 } // namespace jiaoyan::ui

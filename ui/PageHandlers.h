@@ -28,6 +28,11 @@ public slots:
     // Stops all background work (the window is closing).
     void cancelAll();
 
+public:
+    enum class Slot { File1, File2, Check };
+    // The background MD2 of a slot, for tests; null when none is pending.
+    std::shared_ptr<DigestTask> pendingMd2(Slot slot) const;
+
 private:
     // The report of a dropped file, made while the window waits; nothing when cancelled.
     std::optional<FileReport> reportOf(const std::string& path);

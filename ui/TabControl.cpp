@@ -46,7 +46,9 @@ void TabControl::showPage(int index) {
         m_pages[i]->setVisible(i == index);
 }
 
-void TabControl::resizeEvent(QResizeEvent*) {
+void TabControl::resizeEvent(QResizeEvent*) { layoutPages(); }
+
+void TabControl::layoutPages() {
     m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());
     for (QWidget* page : m_pages)
         page->setGeometry(rect());

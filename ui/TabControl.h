@@ -17,6 +17,8 @@ public:
     int currentIndex() const { return m_bar->currentIndex(); }
     void setCurrentIndex(int index) { m_bar->setCurrentIndex(index); }
     QTabBar* tabBar() const { return m_bar; }
+    // Places the strip and the pages for the control's current size.
+    void layoutPages();
 
 signals:
     // Every left-button click on the control, also on the tab already shown;
