@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev hyperfine rhash time
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils fonts-wqy-microhei
+  python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon
   desktop-file-utils appstream dpkg-dev file
 )
 
