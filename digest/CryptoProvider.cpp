@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace jiaoyan::crypto {
 namespace {
@@ -53,6 +54,10 @@ struct Provider {
     std::uint32_t type;
 };
 
+// Providers hold nothing but their type: a handle points at one of these.
+Provider rsaFullProvider{PROV_RSA_FULL};
+Provider rsaAesProvider{PROV_RSA_AES};
+
 struct Hash {
     std::uint32_t algorithm = 0;
     EVP_MD_CTX* evp = nullptr;
@@ -86,6 +91,43 @@ struct Hash {
 
 Hash* hashOf(HashHandle handle) { return reinterpret_cast<Hash*>(handle); }
 
+// Destroyed hashes keep their digest context for the next hash made on the same
+// thread: a small hash then costs no more than calling the library directly.
+class HashCache {
+public:
+    ~HashCache() {
+        for (Hash* h : m_free)
+            delete h;
+    }
+    Hash* take() {
+        if (m_free.empty())
+            return new (std::nothrow) Hash;
+        Hash* h = m_free.back();
+        m_free.pop_back();
+        return h;
+    }
+    void give(Hash* h) {
+        if (m_free.size() >= kKept) {
+            delete h;
+            return;
+        }
+        h->finished = false;
+        h->valueSize = 0;
+        if (h->evp)
+            EVP_MD_CTX_reset(h->evp);
+        m_free.push_back(h);
+    }
+
+private:
+    static constexpr std::size_t kKept = 8;
+    std::vector<Hash*> m_free;
+};
+
+HashCache& hashCache() {
+    static thread_local HashCache cache;
+    return cache;
+}
+
 } // namespace
 
 bool acquireContext(ProviderHandle* provider, const char*, const char*, std::uint32_t providerType,
@@ -100,10 +142,7 @@ bool acquireContext(ProviderHandle* provider, const char*, const char*, std::uin
         return false;
     if (providerType != PROV_RSA_FULL && providerType != PROV_RSA_AES)
         return false;
-    auto* p = new (std::nothrow) Provider{providerType};
-    if (!p)
-        return false;
-    *provider = reinterpret_cast<ProviderHandle>(p);
+    *provider = reinterpret_cast<ProviderHandle>(providerType == PROV_RSA_FULL ? &rsaFullProvider : &rsaAesProvider);
     return true;
 }
 
@@ -118,7 +157,7 @@ bool createHash(ProviderHandle provider, std::uint32_t algorithm, std::uintptr_t
         return false;
     if (providerTypeOf(algorithm) != p->type)
         return false;
-    auto* h = new (std::nothrow) Hash;
+    Hash* h = hashCache().take();
     if (!h)
         return false;
     h->algorithm = algorithm;
@@ -126,9 +165,10 @@ bool createHash(ProviderHandle provider, std::uint32_t algorithm, std::uintptr_t
         md2_init(&h->md2);
     } else {
         const EVP_MD* md = evpDigest(algorithm);
-        h->evp = EVP_MD_CTX_new();
+        if (!h->evp)
+            h->evp = EVP_MD_CTX_new();
         if (!md || !h->evp || EVP_DigestInit_ex(h->evp, md, nullptr) != 1) {
-            delete h;
+            hashCache().give(h);
             return false;
         }
     }
@@ -165,9 +205,12 @@ bool getHashParam(HashHandle hash, std::uint32_t param, std::uint8_t* buffer, st
     return true;
 }
 
-void destroyHash(HashHandle hash) { delete hashOf(hash); }
+void destroyHash(HashHandle hash) {
+    if (Hash* h = hashOf(hash))
+        hashCache().give(h);
+}
 
-void releaseContext(ProviderHandle provider, std::uint32_t) { delete reinterpret_cast<Provider*>(provider); }
+void releaseContext(ProviderHandle, std::uint32_t) {}
 
 void setProviderTypeAvailable(std::uint32_t providerType, bool available) {
     if (providerType == PROV_RSA_FULL)
