@@ -50,32 +50,32 @@ QString textOf(QWidget* w) {
 
 TEST(MainWindow, EveryControlAsTheTableSays) {
     MainWindow window;
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(spec.number);
-        if (spec.kind == ControlKind::DropObject) {
-            ASSERT_NE(window.dropObject(spec.name), nullptr);
-            EXPECT_EQ(window.dropObject(spec.name)->objectName(), QString::fromUtf8(spec.name));
-            EXPECT_EQ(window.dropObject(spec.name)->window(), nullptr);
-            EXPECT_FALSE(window.dropObject(spec.name)->acceptFiles);
+    for (const ControlSpec& row : kControls) {
+        SCOPED_TRACE(row.number);
+        if (row.kind == ControlKind::DropObject) {
+            ASSERT_NE(window.dropObject(row.name), nullptr);
+            EXPECT_EQ(window.dropObject(row.name)->objectName(), QString::fromUtf8(row.name));
+            EXPECT_EQ(window.dropObject(row.name)->window(), nullptr);
+            EXPECT_FALSE(window.dropObject(row.name)->acceptFiles);
             continue;
         }
-        QWidget* w = window.control(spec.name);
+        QWidget* w = window.control(row.name);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->objectName(), QString::fromUtf8(spec.name));
-        EXPECT_TRUE(isKind(w, spec.kind));
-        EXPECT_EQ(w->geometry(), QRect(spec.left, spec.top, spec.width, spec.height));
+        EXPECT_EQ(w->objectName(), QString::fromUtf8(row.name));
+        EXPECT_TRUE(isKind(w, row.kind));
+        EXPECT_EQ(w->geometry(), QRect(row.left, row.top, row.width, row.height));
         QWidget* parent = &window;
-        if (spec.parent) {
-            parent = window.control(spec.parent);
+        if (row.parent) {
+            parent = window.control(row.parent);
             if (auto* tabs = qobject_cast<TabControl*>(parent))
-                parent = tabs->page(spec.page - 1);
+                parent = tabs->page(row.page - 1);
         }
         EXPECT_EQ(w->parentWidget(), parent);
         // A page widget covers its tab control, so places on it are relative to the tab control's corner.
-        if (spec.page) {
+        if (row.page) {
             EXPECT_EQ(parent->geometry(), QRect(QPoint(0, 0), parent->parentWidget()->size()));
         }
-        EXPECT_EQ(textOf(w), QString::fromUtf8(spec.text));
+        EXPECT_EQ(textOf(w), QString::fromUtf8(row.text));
     }
     EXPECT_EQ(window.outerTabs()->tabBar()->tabText(0), "取文件信息");
     EXPECT_EQ(window.outerTabs()->tabBar()->tabText(1), "校验文件");

@@ -33,13 +33,13 @@ MainWindow::MainWindow(QWidget* parent)
     setAttribute(Qt::WA_StyledBackground);
     setAutoFillBackground(true);
 
-    for (const ControlSpec& spec : kControls)
-        m_controls.insert(QString::fromUtf8(spec.name), nullptr);
-    for (const ControlSpec& spec : kControls)
-        create(spec);
+    for (const ControlSpec& row : kControls)
+        m_controls.insert(QString::fromUtf8(row.name), nullptr);
+    for (const ControlSpec& row : kControls)
+        create(row);
     // Among siblings an earlier row lies on top: raise from the last row to the first.
-    for (const ControlSpec& spec : std::views::reverse(kControls))
-        if (QWidget* w = control(spec.name))
+    for (const ControlSpec& row : std::views::reverse(kControls))
+        if (QWidget* w = control(row.name))
             w->raise();
     m_controls.removeIf([](const auto& entry) { return entry.value() == nullptr; });
     orderFocusRing();
@@ -69,28 +69,28 @@ QIcon MainWindow::appIcon() {
     return icon;
 }
 
-QWidget* MainWindow::parentFor(const ControlSpec& spec) const {
-    if (!spec.parent)
+QWidget* MainWindow::parentFor(const ControlSpec& row) const {
+    if (!row.parent)
         return const_cast<MainWindow*>(this);
-    QWidget* parent = m_controls.value(QString::fromUtf8(spec.parent));
+    QWidget* parent = m_controls.value(QString::fromUtf8(row.parent));
     if (auto* tabs = qobject_cast<TabControl*>(parent))
-        return tabs->page(spec.page - 1);
+        return tabs->page(row.page - 1);
     return parent;
 }
 
-QWidget* MainWindow::create(const ControlSpec& spec) {
-    const QString name = QString::fromUtf8(spec.name);
+QWidget* MainWindow::create(const ControlSpec& row) {
+    const QString name = QString::fromUtf8(row.name);
     if (QWidget* existing = m_controls.value(name))
         return existing;
-    if (spec.parent && !m_controls.value(QString::fromUtf8(spec.parent))) {
+    if (row.parent && !m_controls.value(QString::fromUtf8(row.parent))) {
         for (const ControlSpec& other : kControls)
-            if (std::string_view(other.name) == spec.parent)
+            if (std::string_view(other.name) == row.parent)
                 create(other);
     }
-    QWidget* parent = parentFor(spec);
-    const QString text = QString::fromUtf8(spec.text);
+    QWidget* parent = parentFor(row);
+    const QString text = QString::fromUtf8(row.text);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::ResultBox: widget = new ResultBox(parent); break;
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
@@ -113,14 +113,14 @@ QWidget* MainWindow::create(const ControlSpec& spec) {
     case ControlKind::PictureBox: widget = new PictureBox(dropAreaPicture(), parent); break;
     case ControlKind::TabControl: {
         for (const TabPages& pages : kTabPages)
-            if (std::string_view(pages.tabControl) == spec.name)
+            if (std::string_view(pages.tabControl) == row.name)
                 widget = new TabControl({QString::fromUtf8(pages.page1), QString::fromUtf8(pages.page2)}, parent);
         break;
     }
     case ControlKind::DropObject: m_dropObjects.insert(name, new DropObject(name, this)); return nullptr;
     }
     widget->setObjectName(name);
-    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    widget->setGeometry(row.left, row.top, row.width, row.height);
     if (auto* tabs = qobject_cast<TabControl*>(widget))
         tabs->layoutPages();
     m_controls.insert(name, widget);
@@ -130,8 +130,8 @@ QWidget* MainWindow::create(const ControlSpec& spec) {
 // Tab runs through the focusable controls in descending table order and wraps.
 void MainWindow::orderFocusRing() {
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : std::views::reverse(kControls)) {
-        QWidget* w = control(spec.name);
+    for (const ControlSpec& row : std::views::reverse(kControls)) {
+        QWidget* w = control(row.name);
         if (!w || w->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)

@@ -54,8 +54,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* create(const ControlSpec& spec);
-    QWidget* parentFor(const ControlSpec& spec) const;
+    QWidget* create(const ControlSpec& row);
+    QWidget* parentFor(const ControlSpec& row) const;
     void orderFocusRing();
 
     QHash<QString, QWidget*> m_controls;
