@@ -32,8 +32,9 @@ public:
 inline std::unique_ptr<QMimeData> fileUrls(const std::vector<std::string>& paths) {
     auto data = std::make_unique<QMimeData>();
     QByteArray list;
+    // Percent-encoded byte for byte, as file managers do, so names that are not UTF-8 survive.
     for (const std::string& p : paths)
-        list += QUrl::fromLocalFile(QString::fromUtf8(p.c_str())).toEncoded() + "\r\n";
+        list += "file://" + QByteArray::fromStdString(p).toPercentEncoding("/") + "\r\n";
     data->setData("text/uri-list", list);
     return data;
 }
