@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     std::sort(gapsMs.begin(), gapsMs.end());
     const double worst = gapsMs.empty() ? 0 : gapsMs.back();
     const double p99 = gapsMs.empty() ? 0 : gapsMs[gapsMs.size() * 99 / 100];
-    std::printf("drop-to-report %.3f s; event-loop gaps over %zu ticks of 5 ms: max %.1f ms, p99 %.1f ms%s\n", seconds,
-                gapsMs.size(), worst, p99, shown ? "" : " (no report shown!)");
+    std::printf("drop-to-report %.3f s; event-loop gaps over %zu ticks of 5 ms: max %.1f ms, p99 %.1f ms%s\n",
+                seconds, gapsMs.size(), worst, p99, shown ? "" : " (no report shown!)");
     return shown ? 0 : 1;
 }

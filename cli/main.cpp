@@ -16,8 +16,10 @@ constexpr int kExitNoDigests = 2;
 
 const char* const kUsage =
     "usage: jiaoyan-cli report FILE...          the report of each file, as the window shows it\n"
-    "       jiaoyan-cli list FILE               the six digests, one a line: MD2 MD5 SHA1 SHA256 SHA512 CRC32\n"
-    "       jiaoyan-cli check ALGO VALUE FILE   the known-value verdict; ALGO is MD2 MD5 SHA1 SHA256 SHA512 CRC32\n"
+    "       jiaoyan-cli list FILE               the six digests, one a line: MD2 MD5 SHA1 SHA256 SHA512 "
+    "CRC32\n"
+    "       jiaoyan-cli check ALGO VALUE FILE   the known-value verdict; ALGO is MD2 MD5 SHA1 SHA256 SHA512 "
+    "CRC32\n"
     "       jiaoyan-cli compare FILE1 FILE2     the two-file verdict\n"
     "exit codes: 0 success or same, 1 failure or different, 2 no digests could be made, 64 bad usage\n";
 
@@ -26,7 +28,9 @@ int usage() {
     return kExitUsage;
 }
 
-void write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void write(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 DigestList digestsOf(const std::string& path) {
     DigestList list;
@@ -36,9 +40,12 @@ DigestList digestsOf(const std::string& path) {
 
 int exitCodeOf(Verdict v) {
     switch (v) {
-    case Verdict::Match: return 0;
-    case Verdict::Mismatch: return 1;
-    case Verdict::NeedFiles: return kExitNoDigests;
+    case Verdict::Match:
+        return 0;
+    case Verdict::Mismatch:
+        return 1;
+    case Verdict::NeedFiles:
+        return kExitNoDigests;
     }
     return kExitNoDigests;
 }

@@ -43,7 +43,8 @@ JIAOYAN_CLMUL inline __m128i load(const std::uint8_t* p) {
 
 // Folds the remaining 16-byte blocks into x, then reduces 128 bits to the 32-bit register.
 JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t n) {
-    const __m128i k128 = _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 =
+        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
     for (; n >= 16; p += 16, n -= 16)
         x = _mm_xor_si128(fold(x, k128), load(p));
 
@@ -51,7 +52,8 @@ JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t
     __m128i t = _mm_clmulepi64_si128(x, k128, 0x10);
     x = _mm_xor_si128(_mm_srli_si128(x, 8), t);
     t = _mm_srli_si128(x, 4);
-    x = _mm_clmulepi64_si128(_mm_and_si128(x, mask32), _mm_cvtsi64_si128(static_cast<long long>(kFold64)), 0x00);
+    x = _mm_clmulepi64_si128(_mm_and_si128(x, mask32), _mm_cvtsi64_si128(static_cast<long long>(kFold64)),
+                             0x00);
     x = _mm_xor_si128(x, t);
 
     const __m128i poly = _mm_set_epi64x(static_cast<long long>(kMu), static_cast<long long>(kPoly));
@@ -61,16 +63,20 @@ JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t
     return static_cast<std::uint32_t>(_mm_extract_epi32(x, 1));
 }
 
-JIAOYAN_VCLMUL inline __m512i loadZ(const std::uint8_t* p) { return _mm512_loadu_si512(p); }
+JIAOYAN_VCLMUL inline __m512i loadZ(const std::uint8_t* p) {
+    return _mm512_loadu_si512(p);
+}
 
 JIAOYAN_VCLMUL inline __m512i foldZ(__m512i x, __m512i k, __m512i data) {
-    return _mm512_ternarylogic_epi64(_mm512_clmulepi64_epi128(x, k, 0x00), _mm512_clmulepi64_epi128(x, k, 0x11),
-                                     data, 0x96);
+    return _mm512_ternarylogic_epi64(_mm512_clmulepi64_epi128(x, k, 0x00),
+                                     _mm512_clmulepi64_epi128(x, k, 0x11), data, 0x96);
 }
 
 } // namespace
 
-bool clmulSupported() { return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1"); }
+bool clmulSupported() {
+    return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
+}
 
 bool vclmulSupported() {
     return clmulSupported() && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
@@ -82,14 +88,16 @@ JIAOYAN_CLMUL std::uint32_t clmulFold(std::uint32_t reg, const std::uint8_t* p, 
     __m128i x1 = load(p + 16), x2 = load(p + 32), x3 = load(p + 48);
     p += 64;
     n -= 64;
-    const __m128i k512 = _mm_set_epi64x(static_cast<long long>(kFold512Hi), static_cast<long long>(kFold512Lo));
+    const __m128i k512 =
+        _mm_set_epi64x(static_cast<long long>(kFold512Hi), static_cast<long long>(kFold512Lo));
     for (; n >= 64; p += 64, n -= 64) {
         x0 = _mm_xor_si128(fold(x0, k512), load(p));
         x1 = _mm_xor_si128(fold(x1, k512), load(p + 16));
         x2 = _mm_xor_si128(fold(x2, k512), load(p + 32));
         x3 = _mm_xor_si128(fold(x3, k512), load(p + 48));
     }
-    const __m128i k128 = _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 =
+        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
     __m128i x = _mm_xor_si128(fold(x0, k128), x1);
     x = _mm_xor_si128(fold(x, k128), x2);
     x = _mm_xor_si128(fold(x, k128), x3);
@@ -110,17 +118,26 @@ JIAOYAN_VCLMUL std::uint32_t vclmulFold(std::uint32_t reg, const std::uint8_t* p
         z3 = foldZ(z3, k2048, loadZ(p + 192));
     }
     // Sixteen 128-bit lanes in stream order, folded one into the next.
-    const __m128i k128 = _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 =
+        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
     const __m512i zs[4] = {z0, z1, z2, z3};
     __m128i x = _mm512_castsi512_si128(z0);
     for (int i = 1; i < 16; ++i) {
         const __m512i& z = zs[i / 4];
         __m128i lane;
         switch (i % 4) {
-        case 0: lane = _mm512_extracti32x4_epi32(z, 0); break;
-        case 1: lane = _mm512_extracti32x4_epi32(z, 1); break;
-        case 2: lane = _mm512_extracti32x4_epi32(z, 2); break;
-        default: lane = _mm512_extracti32x4_epi32(z, 3); break;
+        case 0:
+            lane = _mm512_extracti32x4_epi32(z, 0);
+            break;
+        case 1:
+            lane = _mm512_extracti32x4_epi32(z, 1);
+            break;
+        case 2:
+            lane = _mm512_extracti32x4_epi32(z, 2);
+            break;
+        default:
+            lane = _mm512_extracti32x4_epi32(z, 3);
+            break;
         }
         x = _mm_xor_si128(fold(x, k128), lane);
     }

@@ -27,12 +27,18 @@ Availability& availability() {
 
 int algorithmIndex(std::uint32_t algorithm) {
     switch (algorithm) {
-    case CALG_MD2: return 0;
-    case CALG_MD5: return 1;
-    case CALG_SHA1: return 2;
-    case CALG_SHA_256: return 3;
-    case CALG_SHA_512: return 4;
-    default: return -1;
+    case CALG_MD2:
+        return 0;
+    case CALG_MD5:
+        return 1;
+    case CALG_SHA1:
+        return 2;
+    case CALG_SHA_256:
+        return 3;
+    case CALG_SHA_512:
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -42,10 +48,9 @@ std::uint32_t providerTypeOf(std::uint32_t algorithm) {
 
 const EVP_MD* evpDigest(std::uint32_t algorithm) {
     // Fetched once: an implicit fetch on every init would cost more than hashing 4 KiB.
-    static const std::array<EVP_MD*, 5> digests{nullptr, EVP_MD_fetch(nullptr, "MD5", nullptr),
-                                                 EVP_MD_fetch(nullptr, "SHA1", nullptr),
-                                                 EVP_MD_fetch(nullptr, "SHA256", nullptr),
-                                                 EVP_MD_fetch(nullptr, "SHA512", nullptr)};
+    static const std::array<EVP_MD*, 5> digests{
+        nullptr, EVP_MD_fetch(nullptr, "MD5", nullptr), EVP_MD_fetch(nullptr, "SHA1", nullptr),
+        EVP_MD_fetch(nullptr, "SHA256", nullptr), EVP_MD_fetch(nullptr, "SHA512", nullptr)};
     int index = algorithmIndex(algorithm);
     return index > 0 ? digests[static_cast<std::size_t>(index)] : nullptr;
 }
@@ -69,7 +74,8 @@ struct Hash {
     ~Hash() { EVP_MD_CTX_free(evp); }
 
     std::uint32_t size() const {
-        return algorithm == CALG_MD2 ? MD2_DIGEST_SIZE : static_cast<std::uint32_t>(EVP_MD_get_size(evpDigest(algorithm)));
+        return algorithm == CALG_MD2 ? MD2_DIGEST_SIZE
+                                     : static_cast<std::uint32_t>(EVP_MD_get_size(evpDigest(algorithm)));
     }
 
     bool finish() {
@@ -89,12 +95,14 @@ struct Hash {
     }
 };
 
-Hash* hashOf(HashHandle handle) { return reinterpret_cast<Hash*>(handle); }
+Hash* hashOf(HashHandle handle) {
+    return reinterpret_cast<Hash*>(handle);
+}
 
 // Destroyed hashes keep their digest context for the next hash made on the same
 // thread: a small hash then costs no more than calling the library directly.
 class HashCache {
-public:
+  public:
     ~HashCache() {
         for (Hash* h : m_free)
             delete h;
@@ -118,7 +126,7 @@ public:
         m_free.push_back(h);
     }
 
-private:
+  private:
     static constexpr std::size_t kKept = 8;
     std::vector<Hash*> m_free;
 };
@@ -142,7 +150,8 @@ bool acquireContext(ProviderHandle* provider, const char*, const char*, std::uin
         return false;
     if (providerType != PROV_RSA_FULL && providerType != PROV_RSA_AES)
         return false;
-    *provider = reinterpret_cast<ProviderHandle>(providerType == PROV_RSA_FULL ? &rsaFullProvider : &rsaAesProvider);
+    *provider =
+        reinterpret_cast<ProviderHandle>(providerType == PROV_RSA_FULL ? &rsaFullProvider : &rsaAesProvider);
     return true;
 }
 
@@ -153,7 +162,8 @@ bool createHash(ProviderHandle provider, std::uint32_t algorithm, std::uintptr_t
     *hash = 0;
     int index = algorithmIndex(algorithm);
     auto* p = reinterpret_cast<Provider*>(provider);
-    if (!p || key != 0 || flags != 0 || index < 0 || !availability().algorithms[static_cast<std::size_t>(index)])
+    if (!p || key != 0 || flags != 0 || index < 0 ||
+        !availability().algorithms[static_cast<std::size_t>(index)])
         return false;
     if (providerTypeOf(algorithm) != p->type)
         return false;
@@ -225,7 +235,9 @@ void setAlgorithmAvailable(std::uint32_t algorithm, bool available) {
         availability().algorithms[static_cast<std::size_t>(index)] = available;
 }
 
-void setVerifyContextAvailable(bool available) { availability().verifyContext = available; }
+void setVerifyContextAvailable(bool available) {
+    availability().verifyContext = available;
+}
 
 void resetAvailability() {
     Availability& a = availability();

@@ -8,7 +8,7 @@ namespace jiaoyan::crypto {
 
 // Owns a hash handle created on a provider; destroyed on every path.
 class ScopedHash {
-public:
+  public:
     ScopedHash(ProviderHandle provider, std::uint32_t algorithm) {
         if (!provider || !createHash(provider, algorithm, 0, 0, &m_handle))
             m_handle = 0;
@@ -24,7 +24,9 @@ public:
     explicit operator bool() const { return m_handle != 0; }
     HashHandle handle() const { return m_handle; }
 
-    bool add(std::span<const std::uint8_t> data) { return m_handle && hashData(m_handle, data.data(), data.size(), 0); }
+    bool add(std::span<const std::uint8_t> data) {
+        return m_handle && hashData(m_handle, data.data(), data.size(), 0);
+    }
 
     // The digest value asked in two steps (size, then value); empty on failure.
     std::vector<std::uint8_t> value() const {
@@ -38,7 +40,7 @@ public:
         return bytes;
     }
 
-private:
+  private:
     HashHandle m_handle = 0;
 };
 

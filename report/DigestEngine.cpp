@@ -18,12 +18,18 @@ using Group = std::vector<std::unique_ptr<DigestAccumulator>>;
 // Relative cost a byte, measured on this project's machines (MD2's chain is serial).
 double costOf(DigestKind kind) {
     switch (kind) {
-    case DigestKind::Md2: return 90.0;
-    case DigestKind::Md5: return 1.32;
-    case DigestKind::Sha1: return 0.53;
-    case DigestKind::Sha256: return 0.56;
-    case DigestKind::Sha512: return 0.97;
-    case DigestKind::Crc32: return 0.05;
+    case DigestKind::Md2:
+        return 90.0;
+    case DigestKind::Md5:
+        return 1.32;
+    case DigestKind::Sha1:
+        return 0.53;
+    case DigestKind::Sha256:
+        return 0.56;
+    case DigestKind::Sha512:
+        return 0.97;
+    case DigestKind::Crc32:
+        return 0.05;
     }
     return 1.0;
 }
@@ -34,12 +40,14 @@ std::vector<Group> splitIntoGroups(DigestSet set, unsigned workers) {
     for (std::size_t i = 0; i < kDigestCount; ++i)
         if (set.has(static_cast<DigestKind>(i)))
             kinds.push_back(static_cast<DigestKind>(i));
-    std::stable_sort(kinds.begin(), kinds.end(), [](DigestKind a, DigestKind b) { return costOf(a) > costOf(b); });
+    std::stable_sort(kinds.begin(), kinds.end(),
+                     [](DigestKind a, DigestKind b) { return costOf(a) > costOf(b); });
     std::size_t count = std::clamp<std::size_t>(workers, 1, std::max<std::size_t>(kinds.size(), 1));
     std::vector<Group> groups(count);
     std::vector<double> load(count, 0.0);
     for (DigestKind k : kinds) {
-        std::size_t least = static_cast<std::size_t>(std::min_element(load.begin(), load.end()) - load.begin());
+        std::size_t least =
+            static_cast<std::size_t>(std::min_element(load.begin(), load.end()) - load.begin());
         groups[least].push_back(std::make_unique<DigestAccumulator>(k));
         load[least] += costOf(k);
     }
@@ -52,12 +60,14 @@ void feed(Group& group, ByteView data) {
         a->add(data);
 }
 
-bool cancelled(const DigestJob& job) { return job.cancel && job.cancel->load(std::memory_order_relaxed); }
+bool cancelled(const DigestJob& job) {
+    return job.cancel && job.cancel->load(std::memory_order_relaxed);
+}
 
 // The chunks handed from the reading thread to the workers: each slot is reused
 // once every worker has finished with it.
 class ChunkRing {
-public:
+  public:
     ChunkRing(std::size_t slots, std::size_t chunkSize, std::size_t consumers)
         : m_slots(slots), m_consumers(consumers) {
         for (Slot& s : m_slots)
@@ -104,7 +114,7 @@ public:
             m_changed.notify_all();
     }
 
-private:
+  private:
     struct Slot {
         std::vector<std::uint8_t> data;
         std::size_t size = 0;
@@ -151,8 +161,8 @@ ReadEnd readChunks(FileSource& source, const DigestJob& job, std::uint64_t& byte
     }
 }
 
-ReadEnd readInline(FileSource& source, const DigestJob& job, std::vector<Group>& groups, std::size_t chunkSize,
-                   std::uint64_t& bytesRead) {
+ReadEnd readInline(FileSource& source, const DigestJob& job, std::vector<Group>& groups,
+                   std::size_t chunkSize, std::uint64_t& bytesRead) {
     std::vector<std::uint8_t> buffer(chunkSize);
     return readChunks(
         source, job, bytesRead, [&](std::uint64_t) { return &buffer; },
@@ -195,7 +205,9 @@ ReadEnd readThreaded(FileSource& source, const DigestJob& job, std::vector<Group
 
 } // namespace
 
-DigestOutcome digestFile(const std::string& path, const DigestJob& job) { return digestFile(path, job, {}); }
+DigestOutcome digestFile(const std::string& path, const DigestJob& job) {
+    return digestFile(path, job, {});
+}
 
 DigestOutcome digestFile(const std::string& path, const DigestJob& job, const EngineTuning& tuning) {
     DigestOutcome outcome;
@@ -212,10 +224,11 @@ DigestOutcome digestFile(const std::string& path, const DigestJob& job, const En
     std::vector<Group> groups = splitIntoGroups(job.digests, workers);
     std::uint64_t bytesRead = 0;
     const bool small = static_cast<std::uint64_t>(source.identity().size) < tuning.chunkSize;
-    ReadEnd end = small ? readInline(source, job, groups, small ? static_cast<std::size_t>(source.identity().size) + 1
-                                                              : tuning.chunkSize,
-                                   bytesRead)
-                        : readThreaded(source, job, groups, tuning, bytesRead);
+    ReadEnd end =
+        small ? readInline(source, job, groups,
+                           small ? static_cast<std::size_t>(source.identity().size) + 1 : tuning.chunkSize,
+                           bytesRead)
+              : readThreaded(source, job, groups, tuning, bytesRead);
 
     if (end == ReadEnd::Cancelled) {
         outcome.status = DigestOutcome::Status::Cancelled;

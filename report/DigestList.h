@@ -11,11 +11,12 @@ using DigestList = std::vector<std::string>;
 
 enum class DigestKind : std::uint8_t { Md2, Md5, Sha1, Sha256, Sha512, Crc32 };
 inline constexpr std::size_t kDigestCount = 6;
-inline constexpr std::array<const char*, kDigestCount> kDigestNames{"MD2", "MD5", "SHA1", "SHA256", "SHA512", "CRC32"};
+inline constexpr std::array<const char*, kDigestCount> kDigestNames{"MD2",    "MD5",    "SHA1",
+                                                                    "SHA256", "SHA512", "CRC32"};
 
 // Which digests a job computes: one bit a kind.
 class DigestSet {
-public:
+  public:
     constexpr DigestSet() = default;
     constexpr DigestSet(std::initializer_list<DigestKind> kinds) {
         for (DigestKind k : kinds)
@@ -30,7 +31,7 @@ public:
     constexpr DigestSet without(DigestKind k) const { return DigestSet(m_bits & ~bit(k)); }
     constexpr bool operator==(const DigestSet&) const = default;
 
-private:
+  private:
     constexpr explicit DigestSet(std::uint8_t bits) : m_bits(bits) {}
     static constexpr std::uint8_t bit(DigestKind k) { return std::uint8_t(1u << static_cast<unsigned>(k)); }
     std::uint8_t m_bits = 0;

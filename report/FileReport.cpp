@@ -11,7 +11,8 @@ std::string fileNameOf(const std::string& path) {
 
 std::int64_t fileSizeKb(const std::string& path) {
     struct stat st {};
-    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos || ::stat(path.c_str(), &st) != 0)
+    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos ||
+        ::stat(path.c_str(), &st) != 0)
         return -1;
     if (S_ISDIR(st.st_mode))
         return 0;

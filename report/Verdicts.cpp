@@ -12,9 +12,12 @@ Verdict compareDigestLists(const DigestList& file1, const DigestList& file2) {
 
 const char* compareText(Verdict v) {
     switch (v) {
-    case Verdict::NeedFiles: return kDropFirst;
-    case Verdict::Match: return kFilesSame;
-    case Verdict::Mismatch: return kFilesDiffer;
+    case Verdict::NeedFiles:
+        return kDropFirst;
+    case Verdict::Match:
+        return kFilesSame;
+    case Verdict::Mismatch:
+        return kFilesDiffer;
     }
     return kDropFirst;
 }
@@ -33,15 +36,19 @@ Verdict checkKnownValue(const DigestList& list, int index, const std::string& kn
         return Verdict::NeedFiles;
     if (index < 0 || static_cast<std::size_t>(index) >= list.size())
         return Verdict::Mismatch;
-    return asciiLower(list[static_cast<std::size_t>(index)]) == normalisedKnownValue(known) ? Verdict::Match
-                                                                                          : Verdict::Mismatch;
+    return asciiLower(list[static_cast<std::size_t>(index)]) == normalisedKnownValue(known)
+               ? Verdict::Match
+               : Verdict::Mismatch;
 }
 
 const char* checkText(Verdict v) {
     switch (v) {
-    case Verdict::NeedFiles: return kDropFirst;
-    case Verdict::Match: return kCheckPassed;
-    case Verdict::Mismatch: return kCheckFailed;
+    case Verdict::NeedFiles:
+        return kDropFirst;
+    case Verdict::Match:
+        return kCheckPassed;
+    case Verdict::Mismatch:
+        return kCheckFailed;
     }
     return kDropFirst;
 }

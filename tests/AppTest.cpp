@@ -32,8 +32,8 @@ TEST(Startup, StepsInOrderAndTheWindowShownOnlyAfterTheCreatedStep) {
         EXPECT_EQ(!qApp->styleSheet().isEmpty(), created) << "the skin is attached in the created step";
     };
     EXPECT_EQ(app::startApplication(observer), 0);
-    EXPECT_EQ(steps, (std::vector<std::string>{"runDirectory", "initGlobals", "registerExitRoutine", "windowCreated",
-                                               "created", "shown"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"runDirectory", "initGlobals", "registerExitRoutine",
+                                               "windowCreated", "created", "shown"}));
     EXPECT_EQ(QDir::currentPath().toStdString(), app::runDirectory());
     ASSERT_NE(app::file1Digests, nullptr);
     EXPECT_TRUE(app::file1Digests->empty() && app::file2Digests->empty() && app::checkDigests->empty());
@@ -47,8 +47,12 @@ TEST(Startup, StepsInOrderAndTheWindowShownOnlyAfterTheCreatedStep) {
 }
 
 std::vector<int> order;
-void first() { order.push_back(1); }
-void second() { order.push_back(2); }
+void first() {
+    order.push_back(1);
+}
+void second() {
+    order.push_back(2);
+}
 
 TEST(Startup, ExitRoutinesListedOnceRunFirstRegisteredFirst) {
     order.clear();
@@ -65,8 +69,10 @@ TEST(Startup, ExitRoutinesListedOnceRunFirstRegisteredFirst) {
 
 TEST(FatalError, TextFromItsFourPieces) {
     EXPECT_EQ(app::fatalErrorText("无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_Attach”", 0, 0, 0),
-              "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_Attach”\r\n\r\n0, 0\r\n");
-    EXPECT_EQ(app::fatalErrorText("m", -5, 3, 4), "运行时出错!\r\n\r\n错误代码：-5\r\n\r\n错误信息：m\r\n\r\n3, 4\r\n");
+              "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_"
+              "Attach”\r\n\r\n0, 0\r\n");
+    EXPECT_EQ(app::fatalErrorText("m", -5, 3, 4),
+              "运行时出错!\r\n\r\n错误代码：-5\r\n\r\n错误信息：m\r\n\r\n3, 4\r\n");
     EXPECT_EQ(app::fatalErrorText("", 7, 1, 2), "运行时出错!\r\n\r\n错误代码：7\r\n\r\n1, 2\r\n");
     EXPECT_EQ(app::allocationFailureMessage(1024), "分配 1024 字节内存失败!");
 }
@@ -109,7 +115,8 @@ TEST(FatalError, FailedAllocationReachesTheReport) {
             char* p = new char[huge];
             p[0] = 1;
         },
-        ::testing::ExitedWithCode(255), ::testing::HasSubstr("[错误|运行时出错!\r\n\r\n错误信息：分配 70368744177664 字节内存失败!"));
+        ::testing::ExitedWithCode(255),
+        ::testing::HasSubstr("[错误|运行时出错!\r\n\r\n错误信息：分配 70368744177664 字节内存失败!"));
 }
 #endif
 

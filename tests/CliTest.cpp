@@ -25,7 +25,9 @@ CliRun cli(const std::string& args) {
     return run;
 }
 
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
+std::string quoted(const std::string& s) {
+    return "'" + s + "'";
+}
 
 TEST(Cli, CommandsVerdictsAndExitCodes) {
     TempDir dir;
@@ -42,11 +44,12 @@ TEST(Cli, CommandsVerdictsAndExitCodes) {
 
     CliRun list = cli("list " + abc);
     EXPECT_EQ(list.code, 0);
-    EXPECT_EQ(list.out, "da853b0d3f88d99b30283a69e6ded6bb\n900150983cd24fb0d6963f7d28e17f72\n"
-                        "a9993e364706816aba3e25717850c26c9cd0d89d\n"
-                        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n"
-                        "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3"
-                        "feebbd454d4423643ce80e2a9ac94fa54ca49f\n352441C2\n");
+    EXPECT_EQ(list.out,
+              "da853b0d3f88d99b30283a69e6ded6bb\n900150983cd24fb0d6963f7d28e17f72\n"
+              "a9993e364706816aba3e25717850c26c9cd0d89d\n"
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n"
+              "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3"
+              "feebbd454d4423643ce80e2a9ac94fa54ca49f\n352441C2\n");
 
     const struct {
         std::string args;

@@ -42,7 +42,8 @@ struct DragCase {
 
 TEST(DropObject, AcceptsLocalFileListsOnlyAndOnlyCopies) {
     TempDir dir;
-    const std::string a = dir.write("a.bin", "a"), b = dir.write("b 空格.bin", "b"), c = dir.write("c%.bin", "c");
+    const std::string a = dir.write("a.bin", "a"), b = dir.write("b 空格.bin", "b"),
+                      c = dir.write("c%.bin", "c");
     const QByteArray three = QByteArray::fromStdString(a + "\r\n" + b + "\r\n" + c + "\r\n");
     auto withText = [&] {
         auto d = fileUrls({a});
@@ -59,12 +60,20 @@ TEST(DropObject, AcceptsLocalFileListsOnlyAndOnlyCopies) {
     const Qt::DropActions all = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
     const DragCase cases[] = {
         {"one file", [&] { return fileUrls({a}); }, Qt::NoModifier, all, true, QByteArray::fromStdString(a)},
-        {"three files in order", [&] { return fileUrls({a, b, c}); }, Qt::NoModifier, all, true, three},
+        {"three files in order",
+         [&] {
+             return fileUrls({a, b, c});
+         },
+         Qt::NoModifier, all, true, three},
         {"files with text beside", withText, Qt::NoModifier, all, true, QByteArray::fromStdString(a)},
         {"Ctrl alone copies", [&] { return fileUrls({a}); }, Qt::ControlModifier, all, true,
          QByteArray::fromStdString(a)},
-        {"Ctrl and Shift: no effect", [&] { return fileUrls({a}); }, Qt::ControlModifier | Qt::ShiftModifier, all,
-         false, {}},
+        {"Ctrl and Shift: no effect",
+         [&] { return fileUrls({a}); },
+         Qt::ControlModifier | Qt::ShiftModifier,
+         all,
+         false,
+         {}},
         {"Shift alone: never move", [&] { return fileUrls({a}); }, Qt::ShiftModifier, all, false, {}},
         {"source offers move only", [&] { return fileUrls({a}); }, Qt::NoModifier, Qt::MoveAction, false, {}},
         {"plain text",
@@ -73,20 +82,35 @@ TEST(DropObject, AcceptsLocalFileListsOnlyAndOnlyCopies) {
              d->setText("/etc/hostname");
              return d;
          },
-         Qt::NoModifier, all, false, {}},
+         Qt::NoModifier,
+         all,
+         false,
+         {}},
         {"HTML",
          [] {
              auto d = std::make_unique<QMimeData>();
              d->setHtml("<a href='file:///etc/hostname'>x</a>");
              return d;
          },
-         Qt::NoModifier, all, false, {}},
+         Qt::NoModifier,
+         all,
+         false,
+         {}},
         {"remote URL", rawList("https://example.org/file.iso\r\n"), Qt::NoModifier, all, false, {}},
-        {"file on another host", rawList("file://elsewhere.invalid/etc/hostname\r\n"), Qt::NoModifier, all, false, {}},
-        {"mix of local and remote", rawList("file:///etc/hostname\r\nhttps://example.org/x\r\n"), Qt::NoModifier, all,
-         false, {}},
-        {"name that is not UTF-8", rawList("# comment\r\nfile:///tmp/caf%E9%FF.bin\r\n"), Qt::NoModifier, all, true,
-         QByteArray("/tmp/caf\xE9\xFF.bin")},
+        {"file on another host",
+         rawList("file://elsewhere.invalid/etc/hostname\r\n"),
+         Qt::NoModifier,
+         all,
+         false,
+         {}},
+        {"mix of local and remote",
+         rawList("file:///etc/hostname\r\nhttps://example.org/x\r\n"),
+         Qt::NoModifier,
+         all,
+         false,
+         {}},
+        {"name that is not UTF-8", rawList("# comment\r\nfile:///tmp/caf%E9%FF.bin\r\n"), Qt::NoModifier, all,
+         true, QByteArray("/tmp/caf\xE9\xFF.bin")},
         {"localhost form", rawList("file://localhost/tmp/x.bin\n"), Qt::NoModifier, all, true, "/tmp/x.bin"},
     };
 

@@ -42,7 +42,7 @@ std::string longPath(const TempDir& dir) {
 }
 
 class Hardening : public PageFixture {
-protected:
+  protected:
     // Drops the path on every page, verifies each, and checks the result.
     void everyPage(const std::string& path, bool readable) {
         const std::string report = reportOf(path);
@@ -60,7 +60,8 @@ protected:
         drop(kCheckFrame, {path});
         EXPECT_EQ(resultText(), shown(report));
         window.algorithmList()->setCurrentIndex(1);
-        typeKnownValue(readable ? QString::fromStdString(check[1]) : QString("d41d8cd98f00b204e9800998ecf8427e"));
+        typeKnownValue(readable ? QString::fromStdString(check[1])
+                                : QString("d41d8cd98f00b204e9800998ecf8427e"));
         click(kCheckVerifyButton);
         EXPECT_EQ(boxes.lastText(), QString::fromUtf8(readable ? kCheckPassed : kDropFirst));
     }
@@ -153,7 +154,8 @@ TEST_F(Hardening, NothingIsTouched) {
         drop(frame, {a});
         drop(frame, {a, b});
     }
-    for (const char* button : {kCompareVerifyButton, kCompareResetButton, kCheckVerifyButton, kCheckResetButton})
+    for (const char* button :
+         {kCompareVerifyButton, kCompareResetButton, kCheckVerifyButton, kCheckResetButton})
         click(button);
     clickOuterTab(0);
     DigestTask::cancelAllAndWait(10000);
@@ -178,7 +180,8 @@ long residentKb() {
 // right and resident memory stays flat. (Memory is judged in the optimised build;
 // the sanitizers keep freed memory aside on purpose.)
 TEST_F(Hardening, AThousandDropsOnEachPage) {
-    const std::string a = dir.write("a", std::string(4096, 'a')), a2 = dir.write("a2", std::string(4096, 'a'));
+    const std::string a = dir.write("a", std::string(4096, 'a')),
+                      a2 = dir.write("a2", std::string(4096, 'a'));
     const std::string b = dir.write("b", std::string(4096, 'b'));
     DigestList digestsOfA, digestsOfB;
     buildFileReport(a, digestsOfA);

@@ -39,7 +39,7 @@ TEST_F(SingleFilePage, SeveralFilesAtOnceAreOneUnreadableText) {
 }
 
 class ComparisonPage : public PageFixture {
-protected:
+  protected:
     void verify() { click(kCompareVerifyButton); }
 };
 
@@ -136,10 +136,12 @@ TEST_F(KnownValuePage, VerdictTable) {
         {"MD5 wrong", abc, 1, "900150983cd24fb0d6963f7d28e17f73", kCheckFailed},
         {"SHA1 right", abc, 2, "a9993e364706816aba3e25717850c26c9cd0d89d", kCheckPassed},
         {"SHA1 wrong", abc, 2, md5, kCheckFailed},
-        {"SHA256 right", abc, 3, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", kCheckPassed},
+        {"SHA256 right", abc, 3, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad",
+         kCheckPassed},
         {"SHA256 wrong", abc, 3, "ba7816bf", kCheckFailed},
         {"SHA512 right", abc, 4,
-         "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd454d4423643ce80"
+         "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c23a3feebbd454"
+         "d4423643ce80"
          "e2a9ac94fa54ca49f",
          kCheckPassed},
         {"SHA512 wrong", abc, 4, "", kCheckFailed},
@@ -178,7 +180,8 @@ TEST_F(KnownValuePage, BeforeAnyDropAndAfterReset) {
     click(kCheckResetButton);
     EXPECT_EQ(resultText(), "");
     EXPECT_TRUE(check.empty());
-    EXPECT_EQ(static_cast<QLineEdit*>(window.control(kKnownValueInput))->text(), QString::fromStdString(kAbcMd5));
+    EXPECT_EQ(static_cast<QLineEdit*>(window.control(kKnownValueInput))->text(),
+              QString::fromStdString(kAbcMd5));
     EXPECT_EQ(window.selectedAlgorithm(), 3) << "reset keeps the input and the selection";
     click(kCheckVerifyButton);
     EXPECT_EQ(boxes.lastText(), QString::fromUtf8(kDropFirst));

@@ -1,6 +1,6 @@
+#include "Crc32.h"
 #include "FileReport.h"
 #include "ProviderDigests.h"
-#include "Crc32.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -35,12 +35,14 @@ TEST(FileReport, ExactTextOfAReadableFile) {
     std::string path = dir.write("abc.txt", "abc");
     DigestList list{"kept"};
     std::string text = buildFileReport(path, list);
-    EXPECT_EQ(text, "文件名：abc.txt\r\n文件路径：" + path +
-                        "\r\n文件大小：1KB\r\n32位MD5：900150983cd24fb0d6963f7d28e17f72\r\n\r\n"
-                        "SHA1：a9993e364706816aba3e25717850c26c9cd0d89d\r\n\r\n"
-                        "SHA256：ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\r\n\r\n"
-                        "SHA512：ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c"
-                        "23a3feebbd454d4423643ce80e2a9ac94fa54ca49f\r\n\r\nCRC32：352441C2\r\n");
+    EXPECT_EQ(
+        text,
+        "文件名：abc.txt\r\n文件路径：" + path +
+            "\r\n文件大小：1KB\r\n32位MD5：900150983cd24fb0d6963f7d28e17f72\r\n\r\n"
+            "SHA1：a9993e364706816aba3e25717850c26c9cd0d89d\r\n\r\n"
+            "SHA256：ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\r\n\r\n"
+            "SHA512：ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c"
+            "23a3feebbd454d4423643ce80e2a9ac94fa54ca49f\r\n\r\nCRC32：352441C2\r\n");
     // The six entries are appended after what the list held, MD2 first.
     DigestList want{"kept"};
     for (const std::string& d : oneShotList("abc"))
@@ -104,7 +106,8 @@ TEST(FileReport, NamesSizesAndUnreadablePaths) {
             EXPECT_EQ(text.find(kUnreadableLine), std::string::npos);
         } else {
             EXPECT_TRUE(list.empty());
-            EXPECT_EQ(text, head + "\r\n\r\nSHA1：\r\n\r\nSHA256：\r\n\r\nSHA512：\r\n\r\nCRC32：\r\n" + kUnreadableLine);
+            EXPECT_EQ(text, head + "\r\n\r\nSHA1：\r\n\r\nSHA256：\r\n\r\nSHA512：\r\n\r\nCRC32：\r\n" +
+                                kUnreadableLine);
         }
     }
     ::close(sock);
@@ -196,7 +199,8 @@ TEST(DigestEngine, FileChangedWhileReadIsUnreadable) {
     const Change changes[] = {
         {"grown", [](const std::string& p) { std::ofstream(p, std::ios::app) << "more"; }},
         {"truncated", [](const std::string& p) { ::truncate(p.c_str(), 100); }},
-        {"rewritten in place", [&](const std::string& p) {
+        {"rewritten in place",
+         [&](const std::string& p) {
              int fd = ::open(p.c_str(), O_WRONLY);
              ::pwrite(fd, "zz", 2, 0);
              struct timespec times[2] = {{0, UTIME_OMIT}, {12345, 0}};

@@ -21,7 +21,7 @@ namespace {
 
 // Holds back every chunk of the tasks it applies to while closed (ten seconds at most).
 class ReadGate {
-public:
+  public:
     explicit ReadGate(bool md2Only) : m_md2Only(md2Only) {
         DigestTask::setBeforeChunk([this](DigestSet digests, std::uint64_t) {
             {
@@ -47,7 +47,7 @@ public:
         return std::any_of(m_seen.begin(), m_seen.end(), [](DigestSet d) { return d.has(DigestKind::Md2); });
     }
 
-private:
+  private:
     bool m_md2Only;
     std::atomic<bool> m_closed{false};
     std::mutex m_mutex;
@@ -56,7 +56,7 @@ private:
 
 // Watches for the progress window while a handler waits, and acts on it once.
 class ProgressWatcher {
-public:
+  public:
     enum class Act { Nothing, Cancel, Run };
     explicit ProgressWatcher(Act act, std::function<void()> run = {}) : m_act(act), m_run(std::move(run)) {
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
@@ -64,7 +64,7 @@ public:
     }
     bool seen() const { return m_seen; }
 
-private:
+  private:
     void poll() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* progress = qobject_cast<ProgressWindow*>(w);
@@ -85,7 +85,7 @@ private:
 };
 
 class Responsiveness : public PageFixture {
-protected:
+  protected:
     std::string a = dir.write("a.bin", std::string(300000, 'a'));
     std::string aCopy = dir.write("a-copy.bin", std::string(300000, 'a'));
     std::string b = dir.write("b.bin", std::string(300000, 'b'));
@@ -218,6 +218,24 @@ TEST_F(Responsiveness, AFileChangedBeforeItsMd2HasNone) {
     EXPECT_EQ(boxes.lastText(), QString::fromUtf8(kCheckFailed));
     EXPECT_EQ(check[0], "");
     EXPECT_EQ(check[1].size(), 32u) << "the report's digests stay those of the version it read";
+}
+
+// A drop that arrives while another drop's file is being read runs after it, not
+// inside it: the reports land in the order the files were dropped.
+TEST_F(Responsiveness, DropsArrivingDuringAReportRunInOrder) {
+    ReadGate gate(false);
+    gate.close();
+    window.outerTabs()->setCurrentIndex(1);
+    auto second = fileUrls({b});
+    QTimer::singleShot(50, [&] {
+        dragOnto(window.control(kFile2Frame), second.get(), {100, 40});
+        QTimer::singleShot(50, [&] { gate.open(); });
+    });
+    drop(kFile1Frame, {a});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_EQ(resultText(), shown("文件1文件信息：\r\n" + reportOf(a) +
+                                  "==============================\r\n文件2文件信息：\r\n" + reportOf(b)));
+    EXPECT_NE(file1[1], file2[1]);
 }
 
 } // namespace

@@ -23,15 +23,24 @@ namespace {
 
 bool isKind(QWidget* w, ControlKind kind) {
     switch (kind) {
-    case ControlKind::ResultBox: return qobject_cast<ResultBox*>(w);
-    case ControlKind::Button: return qobject_cast<QPushButton*>(w);
-    case ControlKind::InputBox: return qobject_cast<QLineEdit*>(w);
-    case ControlKind::AlgorithmList: return qobject_cast<AlgorithmList*>(w);
-    case ControlKind::TransparentLabel: return qobject_cast<TransparentLabel*>(w);
-    case ControlKind::Frame: return qobject_cast<DropFrame*>(w);
-    case ControlKind::PictureBox: return qobject_cast<PictureBox*>(w);
-    case ControlKind::TabControl: return qobject_cast<TabControl*>(w);
-    case ControlKind::DropObject: return false;
+    case ControlKind::ResultBox:
+        return qobject_cast<ResultBox*>(w);
+    case ControlKind::Button:
+        return qobject_cast<QPushButton*>(w);
+    case ControlKind::InputBox:
+        return qobject_cast<QLineEdit*>(w);
+    case ControlKind::AlgorithmList:
+        return qobject_cast<AlgorithmList*>(w);
+    case ControlKind::TransparentLabel:
+        return qobject_cast<TransparentLabel*>(w);
+    case ControlKind::Frame:
+        return qobject_cast<DropFrame*>(w);
+    case ControlKind::PictureBox:
+        return qobject_cast<PictureBox*>(w);
+    case ControlKind::TabControl:
+        return qobject_cast<TabControl*>(w);
+    case ControlKind::DropObject:
+        return false;
     }
     return false;
 }
@@ -111,7 +120,8 @@ TEST(MainWindow, WindowSettings) {
     EXPECT_FALSE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-    for (const char* name : {kCheckVerifyButton, kCheckResetButton, kCompareVerifyButton, kCompareResetButton}) {
+    for (const char* name :
+         {kCheckVerifyButton, kCheckResetButton, kCompareVerifyButton, kCompareResetButton}) {
         auto* b = static_cast<QPushButton*>(window.control(name));
         EXPECT_FALSE(b->isDefault());
         EXPECT_FALSE(b->autoDefault());
@@ -208,8 +218,8 @@ TEST(MainWindow, TabRingsOfTheThreePages) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), kCheckVerifyButton) << "page change focuses 校验";
     window.resultBox()->setFocus();
     EXPECT_EQ(tabRing(window, Qt::NoModifier, 6),
-              QStringList({kAlgorithmList, kKnownValueInput, kCheckResetButton, kCheckVerifyButton, kResultBox,
-                           kAlgorithmList}));
+              QStringList({kAlgorithmList, kKnownValueInput, kCheckResetButton, kCheckVerifyButton,
+                           kResultBox, kAlgorithmList}));
     EXPECT_EQ(tabRing(window, Qt::ShiftModifier, 2), QStringList({kResultBox, kCheckVerifyButton}));
     window.innerTabs()->setCurrentIndex(0);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), kCompareVerifyButton);
@@ -251,7 +261,8 @@ TEST(MainWindow, DropAreaPictureDecodesThroughLibpng) {
     EXPECT_EQ(picture.pixel(182, 120), grey) << "right edge of the square";
     EXPECT_EQ(picture.pixel(106, 118), grey) << "arrow head";
     EXPECT_EQ(picture.pixel(52, 150), grey) << "left edge";
-    for (QPoint transparent : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 199), QPoint(199, 199), QPoint(60, 62)})
+    for (QPoint transparent :
+         {QPoint(0, 0), QPoint(199, 0), QPoint(0, 199), QPoint(199, 199), QPoint(60, 62)})
         EXPECT_EQ(qAlpha(picture.pixel(transparent)), 0) << transparent.x() << "," << transparent.y();
     EXPECT_TRUE(jiaoyan::ui::decodePng("not a png").isNull());
 }

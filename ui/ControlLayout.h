@@ -5,7 +5,17 @@
 
 namespace jiaoyan::ui {
 
-enum class ControlKind { ResultBox, Button, InputBox, AlgorithmList, TransparentLabel, Frame, PictureBox, DropObject, TabControl };
+enum class ControlKind {
+    ResultBox,
+    Button,
+    InputBox,
+    AlgorithmList,
+    TransparentLabel,
+    Frame,
+    PictureBox,
+    DropObject,
+    TabControl
+};
 
 struct ControlSpec {
     int number;

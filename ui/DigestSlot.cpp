@@ -22,7 +22,8 @@ bool DigestSlot::collectMd2() {
     // A file changed since its report has no MD2: no verdict may mix two versions.
     FileReport md2 = m_md2->result();
     if (!m_list.empty())
-        m_list[static_cast<std::size_t>(DigestKind::Md2)] = md2.digests.empty() ? std::string() : md2.digests.front();
+        m_list[static_cast<std::size_t>(DigestKind::Md2)] =
+            md2.digests.empty() ? std::string() : md2.digests.front();
     m_md2.reset();
     return true;
 }

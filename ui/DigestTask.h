@@ -14,7 +14,7 @@ namespace jiaoyan::ui {
 // Long work never runs on the window's thread; a task can be cancelled at any
 // chunk, and every task still running can be cancelled at once when the tool ends.
 class DigestTask {
-public:
+  public:
     static std::shared_ptr<DigestTask> start(const std::string& path, DigestSet digests,
                                              std::optional<FileIdentity> expected = std::nullopt);
 
@@ -35,7 +35,7 @@ public:
     // Test seam: runs before every chunk any task reads (a slow or stalled medium).
     static void setBeforeChunk(std::function<void(DigestSet digests, std::uint64_t offset)> hook);
 
-private:
+  private:
     DigestTask() = default;
 
     std::atomic<bool> m_cancel{false};

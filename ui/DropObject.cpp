@@ -17,7 +17,9 @@ std::optional<std::vector<std::string>> droppedPaths(const QMimeData* data) {
 
 } // namespace
 
-DropObject::DropObject(const QString& name, QObject* parent) : QObject(parent) { setObjectName(name); }
+DropObject::DropObject(const QString& name, QObject* parent) : QObject(parent) {
+    setObjectName(name);
+}
 
 bool DropObject::registerDropTarget(QWidget* window) {
     if (m_recorded)
@@ -31,7 +33,9 @@ bool DropObject::registerDropTarget(QWidget* window) {
     return true;
 }
 
-bool DropObject::acceptable(const QDropEvent* event) const { return acceptFiles && droppedPaths(event->mimeData()); }
+bool DropObject::acceptable(const QDropEvent* event) const {
+    return acceptFiles && droppedPaths(event->mimeData());
+}
 
 // Copy when the source offers it and no modifier is held, or with Ctrl alone;
 // nothing with Ctrl and Shift together, and never move or link.
@@ -62,7 +66,8 @@ bool DropObject::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    case QEvent::DragLeave: return true;
+    case QEvent::DragLeave:
+        return true;
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         if (effectFor(drop) != Qt::CopyAction) {
@@ -76,7 +81,8 @@ bool DropObject::eventFilter(QObject* watched, QEvent* event) {
         emit filesDropped(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

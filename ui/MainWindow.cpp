@@ -63,8 +63,8 @@ QImage MainWindow::dropAreaPicture() {
 
 QIcon MainWindow::appIcon() {
     QIcon icon;
-    for (std::string_view png :
-         {resources::appIcon16Png, resources::appIcon32Png, resources::appIcon48Png, resources::appIcon256Png})
+    for (std::string_view png : {resources::appIcon16Png, resources::appIcon32Png, resources::appIcon48Png,
+                                 resources::appIcon256Png})
         icon.addPixmap(QPixmap::fromImage(decodePng(png)));
     return icon;
 }
@@ -91,7 +91,9 @@ QWidget* MainWindow::create(const ControlSpec& row) {
     const QString text = QString::fromUtf8(row.text);
     QWidget* widget = nullptr;
     switch (row.kind) {
-    case ControlKind::ResultBox: widget = new ResultBox(parent); break;
+    case ControlKind::ResultBox:
+        widget = new ResultBox(parent);
+        break;
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
@@ -107,17 +109,28 @@ QWidget* MainWindow::create(const ControlSpec& row) {
         widget = input;
         break;
     }
-    case ControlKind::AlgorithmList: widget = new AlgorithmList(parent); break;
-    case ControlKind::TransparentLabel: widget = new TransparentLabel(text, parent); break;
-    case ControlKind::Frame: widget = new DropFrame(parent); break;
-    case ControlKind::PictureBox: widget = new PictureBox(dropAreaPicture(), parent); break;
+    case ControlKind::AlgorithmList:
+        widget = new AlgorithmList(parent);
+        break;
+    case ControlKind::TransparentLabel:
+        widget = new TransparentLabel(text, parent);
+        break;
+    case ControlKind::Frame:
+        widget = new DropFrame(parent);
+        break;
+    case ControlKind::PictureBox:
+        widget = new PictureBox(dropAreaPicture(), parent);
+        break;
     case ControlKind::TabControl: {
         for (const TabPages& pages : kTabPages)
             if (std::string_view(pages.tabControl) == row.name)
-                widget = new TabControl({QString::fromUtf8(pages.page1), QString::fromUtf8(pages.page2)}, parent);
+                widget =
+                    new TabControl({QString::fromUtf8(pages.page1), QString::fromUtf8(pages.page2)}, parent);
         break;
     }
-    case ControlKind::DropObject: m_dropObjects.insert(name, new DropObject(name, this)); return nullptr;
+    case ControlKind::DropObject:
+        m_dropObjects.insert(name, new DropObject(name, this));
+        return nullptr;
     }
     widget->setObjectName(name);
     widget->setGeometry(row.left, row.top, row.width, row.height);
@@ -140,28 +153,46 @@ void MainWindow::orderFocusRing() {
     }
 }
 
-TabControl* MainWindow::outerTabs() const { return static_cast<TabControl*>(control(kOuterTabs)); }
-TabControl* MainWindow::innerTabs() const { return static_cast<TabControl*>(control(kInnerTabs)); }
-ResultBox* MainWindow::resultBox() const { return static_cast<ResultBox*>(control(kResultBox)); }
-AlgorithmList* MainWindow::algorithmList() const { return static_cast<AlgorithmList*>(control(kAlgorithmList)); }
+TabControl* MainWindow::outerTabs() const {
+    return static_cast<TabControl*>(control(kOuterTabs));
+}
+TabControl* MainWindow::innerTabs() const {
+    return static_cast<TabControl*>(control(kInnerTabs));
+}
+ResultBox* MainWindow::resultBox() const {
+    return static_cast<ResultBox*>(control(kResultBox));
+}
+AlgorithmList* MainWindow::algorithmList() const {
+    return static_cast<AlgorithmList*>(control(kAlgorithmList));
+}
 
-void MainWindow::setResultText(const QByteArray& text) { resultBox()->setWholeText(QString::fromUtf8(text)); }
-void MainWindow::appendResultText(const QByteArray& text) { resultBox()->appendAtEnd(QString::fromUtf8(text)); }
+void MainWindow::setResultText(const QByteArray& text) {
+    resultBox()->setWholeText(QString::fromUtf8(text));
+}
+void MainWindow::appendResultText(const QByteArray& text) {
+    resultBox()->appendAtEnd(QString::fromUtf8(text));
+}
 QByteArray MainWindow::knownValueText() const {
     return static_cast<QLineEdit*>(control(kKnownValueInput))->text().toUtf8();
 }
-int MainWindow::selectedAlgorithm() const { return algorithmList()->currentIndex(); }
+int MainWindow::selectedAlgorithm() const {
+    return algorithmList()->currentIndex();
+}
 
 void MainWindow::bindEvents(WindowEvents* h) {
     auto button = [this](const char* name) { return static_cast<QPushButton*>(control(name)); };
     connect(outerTabs(), &TabControl::clicked, h, &WindowEvents::clearOnOuterTabClick);
     // Queued: the drop returns to the drag source at once, before the file is read.
-    connect(dropObject(kSingleDrop), &DropObject::filesDropped, h, &WindowEvents::showSingleFile, Qt::QueuedConnection);
-    connect(dropObject(kFile1Drop), &DropObject::filesDropped, h, &WindowEvents::takeFile1, Qt::QueuedConnection);
-    connect(dropObject(kFile2Drop), &DropObject::filesDropped, h, &WindowEvents::takeFile2, Qt::QueuedConnection);
+    connect(dropObject(kSingleDrop), &DropObject::filesDropped, h, &WindowEvents::showSingleFile,
+            Qt::QueuedConnection);
+    connect(dropObject(kFile1Drop), &DropObject::filesDropped, h, &WindowEvents::takeFile1,
+            Qt::QueuedConnection);
+    connect(dropObject(kFile2Drop), &DropObject::filesDropped, h, &WindowEvents::takeFile2,
+            Qt::QueuedConnection);
     connect(button(kCompareVerifyButton), &QPushButton::clicked, h, &WindowEvents::verifyComparison);
     connect(button(kCompareResetButton), &QPushButton::clicked, h, &WindowEvents::resetComparison);
-    connect(dropObject(kCheckDrop), &DropObject::filesDropped, h, &WindowEvents::takeCheckFile, Qt::QueuedConnection);
+    connect(dropObject(kCheckDrop), &DropObject::filesDropped, h, &WindowEvents::takeCheckFile,
+            Qt::QueuedConnection);
     connect(button(kCheckVerifyButton), &QPushButton::clicked, h, &WindowEvents::verifyKnownValue);
     connect(button(kCheckResetButton), &QPushButton::clicked, h, &WindowEvents::resetKnownValue);
 }

@@ -11,13 +11,31 @@ namespace {
 constexpr const char* kFile1Heading = "文件1文件信息：\r\n";
 constexpr const char* kFile2Heading = "==============================\r\n文件2文件信息：\r\n";
 
-std::string bytesOf(const QByteArray& a) { return std::string(a.constData(), static_cast<std::size_t>(a.size())); }
-QByteArray qbytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+std::string bytesOf(const QByteArray& a) {
+    return std::string(a.constData(), static_cast<std::size_t>(a.size()));
+}
+QByteArray qbytes(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
-PageHandlers::PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check, QObject* parent)
+PageHandlers::PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check,
+                           QObject* parent)
     : WindowEvents(parent), m_window(window), m_file1(file1), m_file2(file2), m_check(check) {}
+
+void PageHandlers::inOrder(std::function<void()> work) {
+    m_queue.push_back(std::move(work));
+    if (m_busy)
+        return;
+    m_busy = true;
+    while (!m_queue.empty()) {
+        std::function<void()> next = std::move(m_queue.front());
+        m_queue.pop_front();
+        next();
+    }
+    m_busy = false;
+}
 
 std::optional<FileReport> PageHandlers::reportOf(const std::string& path) {
     auto task = DigestTask::start(path, DigestSet::report());
@@ -31,12 +49,16 @@ std::optional<FileReport> PageHandlers::reportOf(const std::string& path) {
     return report;
 }
 
-void PageHandlers::clearOnOuterTabClick() { m_window.setResultText({}); }
+void PageHandlers::clearOnOuterTabClick() {
+    inOrder([=, this] { m_window.setResultText({}); });
+}
 
 // The single-file page keeps no digests, so it never makes an MD2.
 void PageHandlers::showSingleFile(const QByteArray& dropped) {
-    if (auto report = reportOf(bytesOf(dropped)))
-        m_window.setResultText(qbytes(report->text));
+    inOrder([=, this] {
+        if (auto report = reportOf(bytesOf(dropped)))
+            m_window.setResultText(qbytes(report->text));
+    });
 }
 
 void PageHandlers::takeComparisonFile(DigestSlot& slot, const QByteArray& dropped, const char* heading) {
@@ -48,8 +70,12 @@ void PageHandlers::takeComparisonFile(DigestSlot& slot, const QByteArray& droppe
     slot.take(*report, path);
 }
 
-void PageHandlers::takeFile1(const QByteArray& dropped) { takeComparisonFile(m_file1, dropped, kFile1Heading); }
-void PageHandlers::takeFile2(const QByteArray& dropped) { takeComparisonFile(m_file2, dropped, kFile2Heading); }
+void PageHandlers::takeFile1(const QByteArray& dropped) {
+    inOrder([=, this] { takeComparisonFile(m_file1, dropped, kFile1Heading); });
+}
+void PageHandlers::takeFile2(const QByteArray& dropped) {
+    inOrder([=, this] { takeComparisonFile(m_file2, dropped, kFile2Heading); });
+}
 
 bool PageHandlers::waitForMd2(std::initializer_list<DigestSlot*> waiting) {
     std::vector<std::shared_ptr<DigestTask>> pending;
@@ -64,60 +90,71 @@ bool PageHandlers::waitForMd2(std::initializer_list<DigestSlot*> waiting) {
 }
 
 void PageHandlers::verifyComparison() {
-    DigestList& a = m_file1.list();
-    DigestList& b = m_file2.list();
-    if (compareDigestLists(a, b) == Verdict::NeedFiles) {
-        showInformation(QString::fromUtf8(kDropFirst));
-        return;
-    }
-    // The entries that are ready first: any difference is the verdict without MD2.
-    for (std::size_t i = 1; i < kDigestCount; ++i) {
-        if (a[i] != b[i]) {
-            showInformation(QString::fromUtf8(kFilesDiffer));
+    inOrder([=, this] {
+        DigestList& a = m_file1.list();
+        DigestList& b = m_file2.list();
+        if (compareDigestLists(a, b) == Verdict::NeedFiles) {
+            showInformation(QString::fromUtf8(kDropFirst));
             return;
         }
-    }
-    if (!waitForMd2({&m_file1, &m_file2}))
-        return;
-    showInformation(QString::fromUtf8(compareText(compareDigestLists(m_file1.list(), m_file2.list()))));
+        // The entries that are ready first: any difference is the verdict without MD2.
+        for (std::size_t i = 1; i < kDigestCount; ++i) {
+            if (a[i] != b[i]) {
+                showInformation(QString::fromUtf8(kFilesDiffer));
+                return;
+            }
+        }
+        if (!waitForMd2({&m_file1, &m_file2}))
+            return;
+        showInformation(QString::fromUtf8(compareText(compareDigestLists(m_file1.list(), m_file2.list()))));
+    });
 }
 
 void PageHandlers::resetComparison() {
-    m_file1.clear();
-    m_file2.clear();
-    m_window.setResultText({});
+    inOrder([=, this] {
+        m_file1.clear();
+        m_file2.clear();
+        m_window.setResultText({});
+    });
 }
 
 void PageHandlers::takeCheckFile(const QByteArray& dropped) {
-    const std::string path = bytesOf(dropped);
-    auto report = reportOf(path);
-    if (!report)
-        return;
-    m_window.setResultText(qbytes(report->text));
-    m_check.take(*report, path);
+    inOrder([=, this] {
+        const std::string path = bytesOf(dropped);
+        auto report = reportOf(path);
+        if (!report)
+            return;
+        m_window.setResultText(qbytes(report->text));
+        m_check.take(*report, path);
+    });
 }
 
 void PageHandlers::verifyKnownValue() {
-    const DigestList& list = m_check.list();
-    if (list.empty() || list.size() > kDigestCount) {
-        showInformation(QString::fromUtf8(kDropFirst));
-        return;
-    }
-    const int index = m_window.selectedAlgorithm();
-    if (index == static_cast<int>(DigestKind::Md2) && !waitForMd2({&m_check}))
-        return;
-    const Verdict v = checkKnownValue(m_check.list(), index, bytesOf(m_window.knownValueText()));
-    showInformation(QString::fromUtf8(checkText(v)));
+    inOrder([=, this] {
+        const DigestList& list = m_check.list();
+        if (list.empty() || list.size() > kDigestCount) {
+            showInformation(QString::fromUtf8(kDropFirst));
+            return;
+        }
+        const int index = m_window.selectedAlgorithm();
+        if (index == static_cast<int>(DigestKind::Md2) && !waitForMd2({&m_check}))
+            return;
+        const Verdict v = checkKnownValue(m_check.list(), index, bytesOf(m_window.knownValueText()));
+        showInformation(QString::fromUtf8(checkText(v)));
+    });
 }
 
 void PageHandlers::resetKnownValue() {
-    m_check.clear();
-    m_window.setResultText({});
+    inOrder([=, this] {
+        m_check.clear();
+        m_window.setResultText({});
+    });
 }
 
 void PageHandlers::cancelAll() {
     for (DigestSlot* s : {&m_file1, &m_file2, &m_check})
         s->cancelBackground();
+    DigestTask::cancelAllAndWait(0);
 }
 
 std::shared_ptr<DigestTask> PageHandlers::pendingMd2(Slot slot) const {

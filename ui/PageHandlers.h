@@ -2,6 +2,9 @@
 #include "DigestSlot.h"
 #include "WindowEvents.h"
 
+#include <deque>
+#include <functional>
+
 namespace jiaoyan::ui {
 
 class MainWindow;
@@ -11,10 +14,11 @@ class MainWindow;
 // compare and empty them.
 class PageHandlers : public WindowEvents {
     Q_OBJECT
-public:
-    PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check, QObject* parent = nullptr);
+  public:
+    PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check,
+                 QObject* parent = nullptr);
 
-public slots:
+  public slots:
     void clearOnOuterTabClick() override;
     void showSingleFile(const QByteArray& dropped) override;
     void takeFile1(const QByteArray& dropped) override;
@@ -28,12 +32,16 @@ public slots:
     // Stops all background work (the window is closing).
     void cancelAll();
 
-public:
+  public:
     enum class Slot { File1, File2, Check };
     // The background MD2 of a slot, for tests; null when none is pending.
     std::shared_ptr<DigestTask> pendingMd2(Slot slot) const;
 
-private:
+  private:
+    // Runs handlers one after another: a drop that arrives while another handler
+    // waits for its file runs once that handler has finished, never inside it.
+    void inOrder(std::function<void()> work);
+
     // The report of a dropped file, made while the window waits; nothing when cancelled.
     std::optional<FileReport> reportOf(const std::string& path);
     void takeComparisonFile(DigestSlot& slot, const QByteArray& dropped, const char* heading);
@@ -43,6 +51,8 @@ private:
     DigestSlot m_file1;
     DigestSlot m_file2;
     DigestSlot m_check;
+    std::deque<std::function<void()>> m_queue;
+    bool m_busy = false;
 };
 
 } // namespace jiaoyan::ui

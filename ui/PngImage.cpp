@@ -16,8 +16,8 @@ QImage decodePng(std::string_view bytes) {
     // BGRA bytes in memory are QImage's ARGB32 on a little-endian machine.
     static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
     QImage out(static_cast<int>(image.width), static_cast<int>(image.height), QImage::Format_ARGB32);
-    if (out.isNull() || !png_image_finish_read(&image, nullptr, out.bits(), static_cast<png_int_32>(out.bytesPerLine()),
-                                               nullptr)) {
+    if (out.isNull() || !png_image_finish_read(&image, nullptr, out.bits(),
+                                               static_cast<png_int_32>(out.bytesPerLine()), nullptr)) {
         png_image_free(&image);
         return {};
     }

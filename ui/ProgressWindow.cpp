@@ -12,7 +12,8 @@
 namespace jiaoyan::ui {
 namespace {
 
-std::uint64_t sum(const std::vector<std::shared_ptr<DigestTask>>& tasks, std::uint64_t (DigestTask::*of)() const) {
+std::uint64_t sum(const std::vector<std::shared_ptr<DigestTask>>& tasks,
+                  std::uint64_t (DigestTask::*of)() const) {
     std::uint64_t total = 0;
     for (const auto& t : tasks)
         total += (t.get()->*of)();
@@ -33,7 +34,8 @@ QString speedText(double bytesPerSecond) {
 
 ProgressWindow::ProgressWindow(std::vector<std::shared_ptr<DigestTask>> tasks, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_tasks(std::move(tasks)), m_name(new QLabel(this)), m_bar(new QProgressBar(this)), m_speed(new QLabel(this)) {
+      m_tasks(std::move(tasks)), m_name(new QLabel(this)), m_bar(new QProgressBar(this)),
+      m_speed(new QLabel(this)) {
     setObjectName(QStringLiteral("jiaoyanProgress"));
     setWindowTitle(QStringLiteral("正在读取文件"));
     setWindowModality(Qt::ApplicationModal);
@@ -67,7 +69,8 @@ void ProgressWindow::refresh() {
     const std::uint64_t total = sum(m_tasks, &DigestTask::bytesTotal);
     m_bar->setValue(total ? static_cast<int>(done * 100 / total) : 0);
     const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
-    m_speed->setText(seconds > 0.05 ? speedText(static_cast<double>(done - m_startBytes) / seconds) : QString());
+    m_speed->setText(seconds > 0.05 ? speedText(static_cast<double>(done - m_startBytes) / seconds)
+                                    : QString());
 }
 
 void ProgressWindow::reject() {

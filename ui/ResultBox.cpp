@@ -60,7 +60,8 @@ void ResultBox::showSelection(bool shown) {
     QPalette p = palette();
     const QPalette system;
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::Highlight, shown ? system.color(QPalette::Active, QPalette::Highlight) : Qt::white);
+        p.setColor(group, QPalette::Highlight,
+                   shown ? system.color(QPalette::Active, QPalette::Highlight) : Qt::white);
         p.setColor(group, QPalette::HighlightedText,
                    shown ? system.color(QPalette::Active, QPalette::HighlightedText) : Qt::black);
     }

@@ -10,16 +10,17 @@ namespace {
 
 // A page: transparent, drawing the captions of its transparent labels.
 class TabPage : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override { TransparentLabel::paintLabelsOf(this); }
 };
 
 } // namespace
 
-TabControl::TabControl(const QStringList& captions, QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
+TabControl::TabControl(const QStringList& captions, QWidget* parent)
+    : QWidget(parent), m_bar(new QTabBar(this)) {
     setFocusPolicy(Qt::NoFocus);
     for (const QString& caption : captions) {
         auto* page = new TabPage(this);
@@ -46,7 +47,9 @@ void TabControl::showPage(int index) {
         m_pages[i]->setVisible(i == index);
 }
 
-void TabControl::resizeEvent(QResizeEvent*) { layoutPages(); }
+void TabControl::resizeEvent(QResizeEvent*) {
+    layoutPages();
+}
 
 void TabControl::layoutPages() {
     m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());
@@ -63,7 +66,8 @@ void TabControl::paintEvent(QPaintEvent*) {
 }
 
 bool TabControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         (watched == m_bar || m_pages.contains(watched)))
         emit clicked();
     return QWidget::eventFilter(watched, event);

@@ -17,14 +17,15 @@
 namespace {
 
 class Source : public QWidget {
-public:
-    explicit Source(QMimeData* (*make)(const QStringList&), QStringList args) : m_make(make), m_args(std::move(args)) {
+  public:
+    explicit Source(QMimeData* (*make)(const QStringList&), QStringList args)
+        : m_make(make), m_args(std::move(args)) {
         setWindowTitle(QStringLiteral("drag-source"));
         setGeometry(0, 0, 80, 80);
         setStyleSheet(QStringLiteral("background: #4080c0;"));
     }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent*) override {
         auto* drag = new QDrag(this);
         drag->setMimeData(m_make(m_args));
@@ -34,7 +35,7 @@ protected:
         QTimer::singleShot(1500, qApp, &QApplication::quit);
     }
 
-private:
+  private:
     QMimeData* (*m_make)(const QStringList&);
     QStringList m_args;
 };
