@@ -1,70 +1,124 @@
 #include "DigestTask.h"
 
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QCoreApplication>
+#include <QSocketNotifier>
 
-#include <mutex>
+#include <sys/eventfd.h>
+
+#include <chrono>
+#include <condition_variable>
 #include <set>
+#include <thread>
 
 namespace jiaoyan::ui {
 namespace {
 
-// Tasks wait on files, not on the processor, so the pool is not capped at the core
-// count: a background MD2 must never keep a new drop's report waiting.
-QThreadPool& pool() {
-    static QThreadPool* p = [] {
-        auto* created = new QThreadPool;
-        created->setMaxThreadCount(64);
-        created->setExpiryTimeout(5000);
-        return created;
-    }();
-    return *p;
+// Every task that has started and not yet ended, for the end of the tool.
+struct Registry {
+    std::mutex mutex;
+    std::condition_variable ended;
+    std::set<std::shared_ptr<DigestTask>> running;
+    std::function<void(DigestSet, std::uint64_t)> beforeChunk;
+};
+
+Registry& registry() {
+    static auto* r = new Registry; // outlives detached workers at exit
+    return *r;
 }
 
-std::mutex registryMutex;
-std::set<std::weak_ptr<DigestTask>, std::owner_less<std::weak_ptr<DigestTask>>> registry;
-std::function<void(DigestSet, std::uint64_t)> beforeChunkHook;
+TaskEvents* taskEvents() {
+    static auto* events = new TaskEvents; // made on the window's thread by the first task
+    return events;
+}
 
 } // namespace
+
+TaskEvents::TaskEvents() : m_fd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+    auto* notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        eventfd_t count = 0;
+        ::eventfd_read(m_fd, &count);
+        emit finished();
+    });
+}
+
+void TaskEvents::notify() {
+    ::eventfd_write(m_fd, 1);
+}
+
+TaskEvents* DigestTask::events() {
+    return taskEvents();
+}
 
 std::shared_ptr<DigestTask> DigestTask::start(const std::string& path, DigestSet digests,
                                               std::optional<FileIdentity> expected) {
     std::shared_ptr<DigestTask> task(new DigestTask);
-    task->m_fileName = QString::fromUtf8(fileNameOf(path).c_str());
-    {
-        std::lock_guard lock(registryMutex);
-        std::erase_if(registry, [](const auto& weak) { return weak.expired(); });
-        registry.insert(task);
-    }
+    task->m_fileName = fileNameOf(path);
+    taskEvents();
     DigestJob job;
     job.digests = digests;
     job.expected = expected;
-    if (beforeChunkHook)
-        job.beforeChunk = [hook = beforeChunkHook, digests](std::uint64_t offset) { hook(digests, offset); };
-    // The worker holds the task alive until it is done.
-    task->m_future = QtConcurrent::run(&pool(), [task, path, job]() mutable {
-        job.cancel = &task->m_cancel;
-        job.progress = [&task](std::uint64_t done, std::uint64_t total) {
-            task->m_total = total;
-            task->m_done = done;
-        };
-        return makeFileReport(path, job);
-    });
+    Registry& r = registry();
+    {
+        std::lock_guard lock(r.mutex);
+        if (auto hook = r.beforeChunk)
+            job.beforeChunk = [hook, digests](std::uint64_t offset) { hook(digests, offset); };
+        r.running.insert(task);
+    }
+    try {
+        std::thread([task, path, job]() mutable { task->run(path, std::move(job)); }).detach();
+    } catch (const std::system_error&) {
+        task->run(path, std::move(job)); // no thread to be had: the work is done here
+    }
     return task;
 }
 
-bool DigestTask::cancelAllAndWait(int ms) {
+void DigestTask::run(const std::string& path, DigestJob job) {
+    job.cancel = &m_cancel;
+    job.progress = [this](std::uint64_t done, std::uint64_t total) {
+        m_total = total;
+        m_done = done;
+    };
+    FileReport report = makeFileReport(path, job);
     {
-        std::lock_guard lock(registryMutex);
-        for (const auto& weak : registry)
-            if (auto task = weak.lock())
-                task->cancel();
+        std::lock_guard lock(m_mutex);
+        m_result = std::move(report);
+        m_finished = true;
     }
-    return pool().waitForDone(ms);
+    taskEvents()->notify();
+    Registry& r = registry();
+    std::shared_ptr<DigestTask> self;
+    {
+        std::lock_guard lock(r.mutex);
+        for (const auto& t : r.running)
+            if (t.get() == this)
+                self = t;
+        r.running.erase(self);
+        r.ended.notify_all();
+    }
+}
+
+bool DigestTask::isFinished() const {
+    std::lock_guard lock(m_mutex);
+    return m_finished;
+}
+
+FileReport DigestTask::result() const {
+    std::lock_guard lock(m_mutex);
+    return m_result;
+}
+
+bool DigestTask::cancelAllAndWait(int ms) {
+    Registry& r = registry();
+    std::unique_lock lock(r.mutex);
+    for (const auto& task : r.running)
+        task->cancel();
+    return r.ended.wait_for(lock, std::chrono::milliseconds(ms), [&] { return r.running.empty(); });
 }
 
 void DigestTask::setBeforeChunk(std::function<void(DigestSet, std::uint64_t)> hook) {
-    beforeChunkHook = std::move(hook);
+    std::lock_guard lock(registry().mutex);
+    registry().beforeChunk = std::move(hook);
 }
 
 } // namespace jiaoyan::ui

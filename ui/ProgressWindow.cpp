@@ -1,7 +1,6 @@
 #include "ProgressWindow.h"
 
 #include <QEventLoop>
-#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -82,15 +81,12 @@ bool waitModally(const std::vector<std::shared_ptr<DigestTask>>& tasks, int dela
     if (allFinished(tasks))
         return true;
     QEventLoop loop;
-    std::vector<std::unique_ptr<QFutureWatcher<FileReport>>> watchers;
-    for (const auto& t : tasks) {
-        auto& w = watchers.emplace_back(std::make_unique<QFutureWatcher<FileReport>>());
-        QObject::connect(w.get(), &QFutureWatcherBase::finished, &loop, [&] {
-            if (allFinished(tasks))
-                loop.quit();
-        });
-        w->setFuture(t->future());
-    }
+    QObject::connect(DigestTask::events(), &TaskEvents::finished, &loop, [&] {
+        if (allFinished(tasks))
+            loop.quit();
+    });
+    if (allFinished(tasks))
+        return true;
     // A quick file: the window only holds input back, no progress window flashes up.
     QTimer delay;
     delay.setSingleShot(true);

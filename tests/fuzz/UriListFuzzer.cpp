@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (text.find(p) == std::string::npos)
             std::abort();
     }
-    if (paths->size() == 1 ? text != paths->front() : text.size() < 2 || text.substr(text.size() - 2) != "\r\n")
+    if (paths->size() == 1 ? text != paths->front()
+                           : text.size() < 2 || text.substr(text.size() - 2) != "\r\n")
         std::abort();
     return 0;
 }
