@@ -5,6 +5,8 @@
 #include "ScopedHash.h"
 #include "ScopedProvider.h"
 
+#include "TestData.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -131,14 +133,6 @@ TEST_F(ProviderDigests, LayerRejectsMisuse) {
     EXPECT_FALSE(hash.add(asBytes("abc")));
     EXPECT_FALSE(ScopedHash(provider.handle(), 0x1234));
     EXPECT_FALSE(ScopedProvider(7));
-}
-
-std::string randomBytes(std::size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(rng());
-    return s;
 }
 
 // Feeds data in irregular pieces through one streaming hash and compares with one call.

@@ -3,6 +3,8 @@
 #include "ProviderDigests.h"
 #include "TempDir.h"
 
+#include "TestData.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -16,14 +18,6 @@
 using namespace jiaoyan;
 
 namespace {
-
-std::string randomBytes(std::size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    std::string s(n, '\0');
-    for (char& c : s)
-        c = static_cast<char>(rng());
-    return s;
-}
 
 DigestList oneShotList(const std::string& contents) {
     ByteView b = asBytes(contents);
