@@ -14,18 +14,15 @@ void DigestSlot::clear() {
     m_list.clear();
 }
 
-bool DigestSlot::collectMd2() {
-    if (!m_md2)
-        return true;
-    if (!m_md2->isFinished())
-        return false;
+void DigestSlot::collectMd2() {
+    if (!m_md2 || !m_md2->isFinished())
+        return;
     // A file changed since its report has no MD2: no verdict may mix two versions.
     FileReport md2 = m_md2->result();
     if (!m_list.empty())
         m_list[static_cast<std::size_t>(DigestKind::Md2)] =
             md2.digests.empty() ? std::string() : md2.digests.front();
     m_md2.reset();
-    return true;
 }
 
 void DigestSlot::cancelBackground() {

@@ -22,8 +22,8 @@ class DigestSlot {
 
     bool md2Pending() const { return m_md2 != nullptr; }
     std::shared_ptr<DigestTask> md2Task() const { return m_md2; }
-    // Puts a finished MD2 into the list; false when it has not finished.
-    bool collectMd2();
+    // Puts the MD2 into the list once it has finished.
+    void collectMd2();
 
     void cancelBackground();
 
