@@ -128,6 +128,21 @@ TEST(MainWindow, WindowSettings) {
     }
 }
 
+// Enter presses no button, also the focused one; Space clicks it.
+TEST(MainWindow, EnterPressesNoButton) {
+    MainWindow window;
+    window.show();
+    window.outerTabs()->setCurrentIndex(1);
+    auto* verify = static_cast<QPushButton*>(window.control(kCompareVerifyButton));
+    QSignalSpy clicks(verify, &QPushButton::clicked);
+    verify->setFocus();
+    QTest::keyClick(verify, Qt::Key_Return);
+    QTest::keyClick(verify, Qt::Key_Enter);
+    EXPECT_EQ(clicks.count(), 0);
+    QTest::keyClick(verify, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST(MainWindow, ResultBoxIsReadOnlyButCopies) {
     MainWindow window;
     window.show();
