@@ -34,14 +34,11 @@ MainWindow::MainWindow(QWidget* parent)
     setAutoFillBackground(true);
 
     for (const ControlSpec& row : kControls)
-        m_controls.insert(QString::fromUtf8(row.name), nullptr);
-    for (const ControlSpec& row : kControls)
         create(row);
     // Among siblings an earlier row lies on top: raise from the last row to the first.
     for (const ControlSpec& row : std::views::reverse(kControls))
         if (QWidget* w = control(row.name))
             w->raise();
-    m_controls.removeIf([](const auto& entry) { return entry.value() == nullptr; });
     orderFocusRing();
 
     connect(innerTabs(), &TabControl::currentChanged, this, [this](int index) {
