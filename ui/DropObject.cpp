@@ -78,7 +78,7 @@ bool DropObject::eventFilter(QObject* watched, QEvent* event) {
         const std::string text = droppedText(*droppedPaths(drop->mimeData()));
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        emit filesDropped(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        emit filesDropped(QByteArray::fromStdString(text));
         return true;
     }
     default:

@@ -25,8 +25,8 @@ void MessageSink::install(MessageSink* sink) {
     installed = sink;
 }
 
-void showInformation(const QString& text) {
-    MessageSink::current().show(QStringLiteral("信息："), text, QMessageBox::NoIcon);
+void showInformation(const char* text) {
+    MessageSink::current().show(QStringLiteral("信息："), QString::fromUtf8(text), QMessageBox::NoIcon);
 }
 
 } // namespace jiaoyan::ui

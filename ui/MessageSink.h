@@ -16,7 +16,7 @@ class MessageSink {
     static void install(MessageSink* sink);
 };
 
-// Every verdict and the warning: caption "信息：", no icon, one OK.
-void showInformation(const QString& text);
+// Every verdict and the warning (UTF-8 text): caption "信息：", no icon, one OK.
+void showInformation(const char* text);
 
 } // namespace jiaoyan::ui

@@ -11,13 +11,6 @@ namespace {
 constexpr const char* kFile1Heading = "文件1文件信息：\r\n";
 constexpr const char* kFile2Heading = "==============================\r\n文件2文件信息：\r\n";
 
-std::string bytesOf(const QByteArray& a) {
-    return std::string(a.constData(), static_cast<std::size_t>(a.size()));
-}
-QByteArray qbytes(const std::string& s) {
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 PageHandlers::PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check,
@@ -56,17 +49,17 @@ void PageHandlers::clearOnOuterTabClick() {
 // The single-file page keeps no digests, so it never makes an MD2.
 void PageHandlers::showSingleFile(const QByteArray& dropped) {
     inOrder([=, this] {
-        if (auto report = reportOf(bytesOf(dropped)))
-            m_window.setResultText(qbytes(report->text));
+        if (auto report = reportOf(dropped.toStdString()))
+            m_window.setResultText(QByteArray::fromStdString(report->text));
     });
 }
 
 void PageHandlers::takeComparisonFile(DigestSlot& slot, const QByteArray& dropped, const char* heading) {
-    const std::string path = bytesOf(dropped);
+    const std::string path = dropped.toStdString();
     auto report = reportOf(path);
     if (!report)
         return;
-    m_window.appendResultText(QByteArray(heading) + qbytes(report->text));
+    m_window.appendResultText(QByteArray(heading) + QByteArray::fromStdString(report->text));
     slot.take(*report, path);
 }
 
@@ -94,19 +87,19 @@ void PageHandlers::verifyComparison() {
         DigestList& a = m_file1.list();
         DigestList& b = m_file2.list();
         if (compareDigestLists(a, b) == Verdict::NeedFiles) {
-            showInformation(QString::fromUtf8(kDropFirst));
+            showInformation(kDropFirst);
             return;
         }
         // The entries that are ready first: any difference is the verdict without MD2.
         for (std::size_t i = 1; i < kDigestCount; ++i) {
             if (a[i] != b[i]) {
-                showInformation(QString::fromUtf8(kFilesDiffer));
+                showInformation(kFilesDiffer);
                 return;
             }
         }
         if (!waitForMd2({&m_file1, &m_file2}))
             return;
-        showInformation(QString::fromUtf8(compareText(compareDigestLists(m_file1.list(), m_file2.list()))));
+        showInformation(compareText(compareDigestLists(m_file1.list(), m_file2.list())));
     });
 }
 
@@ -120,11 +113,11 @@ void PageHandlers::resetComparison() {
 
 void PageHandlers::takeCheckFile(const QByteArray& dropped) {
     inOrder([=, this] {
-        const std::string path = bytesOf(dropped);
+        const std::string path = dropped.toStdString();
         auto report = reportOf(path);
         if (!report)
             return;
-        m_window.setResultText(qbytes(report->text));
+        m_window.setResultText(QByteArray::fromStdString(report->text));
         m_check.take(*report, path);
     });
 }
@@ -133,14 +126,14 @@ void PageHandlers::verifyKnownValue() {
     inOrder([=, this] {
         const DigestList& list = m_check.list();
         if (list.empty() || list.size() > kDigestCount) {
-            showInformation(QString::fromUtf8(kDropFirst));
+            showInformation(kDropFirst);
             return;
         }
         const int index = m_window.selectedAlgorithm();
         if (index == static_cast<int>(DigestKind::Md2) && !waitForMd2({&m_check}))
             return;
-        const Verdict v = checkKnownValue(m_check.list(), index, bytesOf(m_window.knownValueText()));
-        showInformation(QString::fromUtf8(checkText(v)));
+        const Verdict v = checkKnownValue(m_check.list(), index, m_window.knownValueText().toStdString());
+        showInformation(checkText(v));
     });
 }
 
