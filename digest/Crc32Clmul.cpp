@@ -37,14 +37,18 @@ JIAOYAN_CLMUL inline __m128i fold(__m128i x, __m128i k) {
     return _mm_xor_si128(_mm_clmulepi64_si128(x, k, 0x00), _mm_clmulepi64_si128(x, k, 0x11));
 }
 
+// The two fold constants in one register: low quadword first.
+JIAOYAN_CLMUL inline __m128i constants(std::uint64_t lo, std::uint64_t hi) {
+    return _mm_set_epi64x(static_cast<long long>(hi), static_cast<long long>(lo));
+}
+
 JIAOYAN_CLMUL inline __m128i load(const std::uint8_t* p) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
 // Folds the remaining 16-byte blocks into x, then reduces 128 bits to the 32-bit register.
 JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t n) {
-    const __m128i k128 =
-        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 = constants(kFold128Lo, kFold128Hi);
     for (; n >= 16; p += 16, n -= 16)
         x = _mm_xor_si128(fold(x, k128), load(p));
 
@@ -56,7 +60,7 @@ JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t
                              0x00);
     x = _mm_xor_si128(x, t);
 
-    const __m128i poly = _mm_set_epi64x(static_cast<long long>(kMu), static_cast<long long>(kPoly));
+    const __m128i poly = constants(kPoly, kMu);
     t = _mm_clmulepi64_si128(_mm_and_si128(x, mask32), poly, 0x10);
     t = _mm_clmulepi64_si128(_mm_and_si128(t, mask32), poly, 0x00);
     x = _mm_xor_si128(x, t);
@@ -88,16 +92,14 @@ JIAOYAN_CLMUL std::uint32_t clmulFold(std::uint32_t reg, const std::uint8_t* p, 
     __m128i x1 = load(p + 16), x2 = load(p + 32), x3 = load(p + 48);
     p += 64;
     n -= 64;
-    const __m128i k512 =
-        _mm_set_epi64x(static_cast<long long>(kFold512Hi), static_cast<long long>(kFold512Lo));
+    const __m128i k512 = constants(kFold512Lo, kFold512Hi);
     for (; n >= 64; p += 64, n -= 64) {
         x0 = _mm_xor_si128(fold(x0, k512), load(p));
         x1 = _mm_xor_si128(fold(x1, k512), load(p + 16));
         x2 = _mm_xor_si128(fold(x2, k512), load(p + 32));
         x3 = _mm_xor_si128(fold(x3, k512), load(p + 48));
     }
-    const __m128i k128 =
-        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 = constants(kFold128Lo, kFold128Hi);
     __m128i x = _mm_xor_si128(fold(x0, k128), x1);
     x = _mm_xor_si128(fold(x, k128), x2);
     x = _mm_xor_si128(fold(x, k128), x3);
@@ -109,8 +111,7 @@ JIAOYAN_VCLMUL std::uint32_t vclmulFold(std::uint32_t reg, const std::uint8_t* p
     __m512i z1 = loadZ(p + 64), z2 = loadZ(p + 128), z3 = loadZ(p + 192);
     p += 256;
     n -= 256;
-    const __m512i k2048 = _mm512_broadcast_i32x4(
-        _mm_set_epi64x(static_cast<long long>(kFold2048Hi), static_cast<long long>(kFold2048Lo)));
+    const __m512i k2048 = _mm512_broadcast_i32x4(constants(kFold2048Lo, kFold2048Hi));
     for (; n >= 256; p += 256, n -= 256) {
         z0 = foldZ(z0, k2048, loadZ(p));
         z1 = foldZ(z1, k2048, loadZ(p + 64));
@@ -118,8 +119,7 @@ JIAOYAN_VCLMUL std::uint32_t vclmulFold(std::uint32_t reg, const std::uint8_t* p
         z3 = foldZ(z3, k2048, loadZ(p + 192));
     }
     // Sixteen 128-bit lanes in stream order, folded one into the next.
-    const __m128i k128 =
-        _mm_set_epi64x(static_cast<long long>(kFold128Hi), static_cast<long long>(kFold128Lo));
+    const __m128i k128 = constants(kFold128Lo, kFold128Hi);
     const __m512i zs[4] = {z0, z1, z2, z3};
     __m128i x = _mm512_castsi512_si128(z0);
     for (int i = 1; i < 16; ++i) {

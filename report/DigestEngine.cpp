@@ -224,11 +224,9 @@ DigestOutcome digestFile(const std::string& path, const DigestJob& job, const En
     std::vector<Group> groups = splitIntoGroups(job.digests, workers);
     std::uint64_t bytesRead = 0;
     const bool small = static_cast<std::uint64_t>(source.identity().size) < tuning.chunkSize;
-    ReadEnd end =
-        small ? readInline(source, job, groups,
-                           small ? static_cast<std::size_t>(source.identity().size) + 1 : tuning.chunkSize,
-                           bytesRead)
-              : readThreaded(source, job, groups, tuning, bytesRead);
+    ReadEnd end = small ? readInline(source, job, groups, static_cast<std::size_t>(source.identity().size) + 1,
+                                     bytesRead)
+                        : readThreaded(source, job, groups, tuning, bytesRead);
 
     if (end == ReadEnd::Cancelled) {
         outcome.status = DigestOutcome::Status::Cancelled;
