@@ -66,36 +66,30 @@ std::shared_ptr<DigestTask> DigestTask::start(const std::string& path, DigestSet
         r.running.insert(task);
     }
     try {
-        std::thread([task, path, job]() mutable { task->run(path, std::move(job)); }).detach();
+        std::thread([task, path, job]() mutable { run(task, path, std::move(job)); }).detach();
     } catch (const std::system_error&) {
-        task->run(path, std::move(job)); // no thread to be had: the work is done here
+        run(task, path, std::move(job)); // no thread to be had: the work is done here
     }
     return task;
 }
 
-void DigestTask::run(const std::string& path, DigestJob job) {
-    job.cancel = &m_cancel;
-    job.progress = [this](std::uint64_t done, std::uint64_t total) {
-        m_total = total;
-        m_done = done;
+void DigestTask::run(const std::shared_ptr<DigestTask>& task, const std::string& path, DigestJob job) {
+    job.cancel = &task->m_cancel;
+    job.progress = [&task](std::uint64_t done, std::uint64_t total) {
+        task->m_total = total;
+        task->m_done = done;
     };
     FileReport report = makeFileReport(path, job);
     {
-        std::lock_guard lock(m_mutex);
-        m_result = std::move(report);
-        m_finished = true;
+        std::lock_guard lock(task->m_mutex);
+        task->m_result = std::move(report);
+        task->m_finished = true;
     }
     taskEvents()->notify();
     Registry& r = registry();
-    std::shared_ptr<DigestTask> self;
-    {
-        std::lock_guard lock(r.mutex);
-        for (const auto& t : r.running)
-            if (t.get() == this)
-                self = t;
-        r.running.erase(self);
-        r.ended.notify_all();
-    }
+    std::lock_guard lock(r.mutex);
+    r.running.erase(task);
+    r.ended.notify_all();
 }
 
 bool DigestTask::isFinished() const {

@@ -57,7 +57,7 @@ class DigestTask {
 
   private:
     DigestTask() = default;
-    void run(const std::string& path, DigestJob job);
+    static void run(const std::shared_ptr<DigestTask>& task, const std::string& path, DigestJob job);
 
     std::atomic<bool> m_cancel{false};
     std::atomic<std::uint64_t> m_done{0};
