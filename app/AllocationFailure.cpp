@@ -22,27 +22,13 @@ void* allocateOrReport(std::size_t size) {
 
 } // namespace
 
-void* operator new(std::size_t size) {
-    return allocateOrReport(size);
-}
-void* operator new[](std::size_t size) {
-    return allocateOrReport(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return std::malloc(size ? size : 1);
-}
+void* operator new(std::size_t size) { return allocateOrReport(size); }
+void* operator new[](std::size_t size) { return allocateOrReport(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size ? size : 1);
 }
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }

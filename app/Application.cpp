@@ -74,12 +74,8 @@ void registerExitRoutine(ExitRoutine routine) {
         routines.push_back(routine);
 }
 
-void dropExitRoutines() {
-    exitRoutines().clear();
-}
-int exitRoutineCount() {
-    return static_cast<int>(exitRoutines().size());
-}
+void dropExitRoutines() { exitRoutines().clear(); }
+int exitRoutineCount() { return static_cast<int>(exitRoutines().size()); }
 
 void endApplication(int) {
     ending = true;

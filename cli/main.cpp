@@ -28,9 +28,7 @@ int usage() {
     return kExitUsage;
 }
 
-void write(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
+void write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 DigestList digestsOf(const std::string& path) {
     DigestList list;
@@ -40,12 +38,9 @@ DigestList digestsOf(const std::string& path) {
 
 int exitCodeOf(Verdict v) {
     switch (v) {
-    case Verdict::Match:
-        return 0;
-    case Verdict::Mismatch:
-        return 1;
-    case Verdict::NeedFiles:
-        return kExitNoDigests;
+    case Verdict::Match: return 0;
+    case Verdict::Mismatch: return 1;
+    case Verdict::NeedFiles: return kExitNoDigests;
     }
     return kExitNoDigests;
 }

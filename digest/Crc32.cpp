@@ -77,12 +77,9 @@ std::uint32_t foldedUpdate(std::uint32_t reg, const std::uint8_t* p, std::size_t
 bool crc32PathSupported(Crc32Path path) {
     switch (path) {
     case Crc32Path::Table:
-    case Crc32Path::Slicing:
-        return true;
-    case Crc32Path::Clmul:
-        return detail::clmulSupported();
-    case Crc32Path::VClmul:
-        return detail::vclmulSupported();
+    case Crc32Path::Slicing: return true;
+    case Crc32Path::Clmul: return detail::clmulSupported();
+    case Crc32Path::VClmul: return detail::vclmulSupported();
     }
     return false;
 }
@@ -100,12 +97,9 @@ std::uint32_t crc32Update(std::uint32_t reg, ByteView data, Crc32Path path) {
     if (!crc32PathSupported(path))
         path = Crc32Path::Slicing;
     switch (path) {
-    case Crc32Path::Table:
-        return tableUpdate(reg, p, n);
-    case Crc32Path::Slicing:
-        return slicingUpdate(reg, p, n);
-    case Crc32Path::Clmul:
-        return foldedUpdate(reg, p, n, 64, detail::clmulFold);
+    case Crc32Path::Table: return tableUpdate(reg, p, n);
+    case Crc32Path::Slicing: return slicingUpdate(reg, p, n);
+    case Crc32Path::Clmul: return foldedUpdate(reg, p, n, 64, detail::clmulFold);
     case Crc32Path::VClmul:
         if (n >= 256)
             return foldedUpdate(reg, p, n, 256, detail::vclmulFold);

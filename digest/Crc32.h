@@ -19,7 +19,7 @@ std::uint32_t crc32Update(std::uint32_t reg, ByteView data, Crc32Path path);
 
 // Running CRC-32 over data fed in pieces; remembers whether any byte was seen.
 class Crc32 {
-  public:
+public:
     explicit Crc32(Crc32Path path = fastestCrc32Path()) : m_path(path) {}
     void add(ByteView data) {
         m_reg = crc32Update(m_reg, data, m_path);
@@ -29,7 +29,7 @@ class Crc32 {
     // Eight upper-case digits; the empty text when no byte was seen.
     std::string text() const;
 
-  private:
+private:
     Crc32Path m_path;
     std::uint32_t m_reg = 0xFFFFFFFFu;
     bool m_seenBytes = false;

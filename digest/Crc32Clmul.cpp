@@ -67,9 +67,7 @@ JIAOYAN_CLMUL std::uint32_t finish(__m128i x, const std::uint8_t* p, std::size_t
     return static_cast<std::uint32_t>(_mm_extract_epi32(x, 1));
 }
 
-JIAOYAN_VCLMUL inline __m512i loadZ(const std::uint8_t* p) {
-    return _mm512_loadu_si512(p);
-}
+JIAOYAN_VCLMUL inline __m512i loadZ(const std::uint8_t* p) { return _mm512_loadu_si512(p); }
 
 JIAOYAN_VCLMUL inline __m512i foldZ(__m512i x, __m512i k, __m512i data) {
     return _mm512_ternarylogic_epi64(_mm512_clmulepi64_epi128(x, k, 0x00),
@@ -78,9 +76,7 @@ JIAOYAN_VCLMUL inline __m512i foldZ(__m512i x, __m512i k, __m512i data) {
 
 } // namespace
 
-bool clmulSupported() {
-    return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
-}
+bool clmulSupported() { return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1"); }
 
 bool vclmulSupported() {
     return clmulSupported() && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
@@ -126,18 +122,10 @@ JIAOYAN_VCLMUL std::uint32_t vclmulFold(std::uint32_t reg, const std::uint8_t* p
         const __m512i& z = zs[i / 4];
         __m128i lane;
         switch (i % 4) {
-        case 0:
-            lane = _mm512_extracti32x4_epi32(z, 0);
-            break;
-        case 1:
-            lane = _mm512_extracti32x4_epi32(z, 1);
-            break;
-        case 2:
-            lane = _mm512_extracti32x4_epi32(z, 2);
-            break;
-        default:
-            lane = _mm512_extracti32x4_epi32(z, 3);
-            break;
+        case 0: lane = _mm512_extracti32x4_epi32(z, 0); break;
+        case 1: lane = _mm512_extracti32x4_epi32(z, 1); break;
+        case 2: lane = _mm512_extracti32x4_epi32(z, 2); break;
+        default: lane = _mm512_extracti32x4_epi32(z, 3); break;
         }
         x = _mm_xor_si128(fold(x, k128), lane);
     }

@@ -27,18 +27,12 @@ Availability& availability() {
 
 int algorithmIndex(std::uint32_t algorithm) {
     switch (algorithm) {
-    case CALG_MD2:
-        return 0;
-    case CALG_MD5:
-        return 1;
-    case CALG_SHA1:
-        return 2;
-    case CALG_SHA_256:
-        return 3;
-    case CALG_SHA_512:
-        return 4;
-    default:
-        return -1;
+    case CALG_MD2: return 0;
+    case CALG_MD5: return 1;
+    case CALG_SHA1: return 2;
+    case CALG_SHA_256: return 3;
+    case CALG_SHA_512: return 4;
+    default: return -1;
     }
 }
 
@@ -95,14 +89,12 @@ struct Hash {
     }
 };
 
-Hash* hashOf(HashHandle handle) {
-    return reinterpret_cast<Hash*>(handle);
-}
+Hash* hashOf(HashHandle handle) { return reinterpret_cast<Hash*>(handle); }
 
 // Destroyed hashes keep their digest context for the next hash made on the same
 // thread: a small hash then costs no more than calling the library directly.
 class HashCache {
-  public:
+public:
     ~HashCache() {
         for (Hash* h : m_free)
             delete h;
@@ -126,7 +118,7 @@ class HashCache {
         m_free.push_back(h);
     }
 
-  private:
+private:
     static constexpr std::size_t kKept = 8;
     std::vector<Hash*> m_free;
 };
@@ -235,9 +227,7 @@ void setAlgorithmAvailable(std::uint32_t algorithm, bool available) {
         availability().algorithms[static_cast<std::size_t>(index)] = available;
 }
 
-void setVerifyContextAvailable(bool available) {
-    availability().verifyContext = available;
-}
+void setVerifyContextAvailable(bool available) { availability().verifyContext = available; }
 
 void resetAvailability() {
     Availability& a = availability();

@@ -11,9 +11,7 @@ std::string hexWithDigits(ByteView bytes, const char* digits) {
     return text;
 }
 
-std::string bytesToHex(ByteView bytes) {
-    return hexWithDigits(bytes, "0123456789abcdef");
-}
+std::string bytesToHex(ByteView bytes) { return hexWithDigits(bytes, "0123456789abcdef"); }
 
 std::string padLeftZeros(std::string text, std::size_t width) {
     if (text.size() < width)

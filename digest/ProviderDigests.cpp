@@ -37,26 +37,16 @@ Bytes aesCspHashBytes(ProviderHandle provider, std::uint32_t algorithm, ByteView
     return hash.value();
 }
 
-std::string md2Hex(ByteView data) {
-    return asciiLower(cspDigestHex(data, CALG_MD2, 16));
-}
-std::string md5Hex(ByteView data) {
-    return asciiLower(cspDigestHex(data, CALG_MD5, 16));
-}
-std::string sha1Hex(ByteView data) {
-    return asciiLower(cspDigestHex(data, CALG_SHA1, 20));
-}
+std::string md2Hex(ByteView data) { return asciiLower(cspDigestHex(data, CALG_MD2, 16)); }
+std::string md5Hex(ByteView data) { return asciiLower(cspDigestHex(data, CALG_MD5, 16)); }
+std::string sha1Hex(ByteView data) { return asciiLower(cspDigestHex(data, CALG_SHA1, 20)); }
 
 static std::string aesHex(ByteView data, std::uint32_t algorithm) {
     Bytes value = aesCspDigest(data, algorithm);
     return value.empty() ? std::string() : bytesToHex(value);
 }
 
-std::string sha256Hex(ByteView data) {
-    return aesHex(data, CALG_SHA_256);
-}
-std::string sha512Hex(ByteView data) {
-    return aesHex(data, CALG_SHA_512);
-}
+std::string sha256Hex(ByteView data) { return aesHex(data, CALG_SHA_256); }
+std::string sha512Hex(ByteView data) { return aesHex(data, CALG_SHA_512); }
 
 } // namespace jiaoyan

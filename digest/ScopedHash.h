@@ -8,7 +8,7 @@ namespace jiaoyan::crypto {
 
 // Owns a hash handle created on a provider; destroyed on every path.
 class ScopedHash {
-  public:
+public:
     ScopedHash(ProviderHandle provider, std::uint32_t algorithm) {
         if (!provider || !createHash(provider, algorithm, 0, 0, &m_handle))
             m_handle = 0;
@@ -40,7 +40,7 @@ class ScopedHash {
         return bytes;
     }
 
-  private:
+private:
     HashHandle m_handle = 0;
 };
 

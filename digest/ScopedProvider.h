@@ -6,7 +6,7 @@ namespace jiaoyan::crypto {
 // Owns a provider handle; acquires with the verify-context flag first and, when
 // that fails, once more without it.
 class ScopedProvider {
-  public:
+public:
     explicit ScopedProvider(std::uint32_t providerType) {
         if (!acquireContext(&m_handle, "", "", providerType, CRYPT_VERIFYCONTEXT) &&
             !acquireContext(&m_handle, "", "", providerType, 0))
@@ -22,7 +22,7 @@ class ScopedProvider {
     explicit operator bool() const { return m_handle != 0; }
     ProviderHandle handle() const { return m_handle; }
 
-  private:
+private:
     ProviderHandle m_handle = 0;
 };
 

@@ -13,18 +13,12 @@ struct Provision {
 Provision provisionOf(DigestKind kind) {
     using namespace crypto;
     switch (kind) {
-    case DigestKind::Md2:
-        return {PROV_RSA_FULL, CALG_MD2};
-    case DigestKind::Md5:
-        return {PROV_RSA_FULL, CALG_MD5};
-    case DigestKind::Sha1:
-        return {PROV_RSA_FULL, CALG_SHA1};
-    case DigestKind::Sha256:
-        return {PROV_RSA_AES, CALG_SHA_256};
-    case DigestKind::Sha512:
-        return {PROV_RSA_AES, CALG_SHA_512};
-    case DigestKind::Crc32:
-        break;
+    case DigestKind::Md2: return {PROV_RSA_FULL, CALG_MD2};
+    case DigestKind::Md5: return {PROV_RSA_FULL, CALG_MD5};
+    case DigestKind::Sha1: return {PROV_RSA_FULL, CALG_SHA1};
+    case DigestKind::Sha256: return {PROV_RSA_AES, CALG_SHA_256};
+    case DigestKind::Sha512: return {PROV_RSA_AES, CALG_SHA_512};
+    case DigestKind::Crc32: break;
     }
     return {0, 0};
 }

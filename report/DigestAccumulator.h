@@ -11,14 +11,14 @@ namespace jiaoyan {
 
 // One running digest of a kind, through the provider layer (CRC-32 through its own code).
 class DigestAccumulator {
-  public:
+public:
     explicit DigestAccumulator(DigestKind kind);
     DigestKind kind() const { return m_kind; }
     void add(ByteView data);
     // The digest text; empty when a provider step failed.
     std::string text() const;
 
-  private:
+private:
     DigestKind m_kind;
     std::optional<crypto::ScopedProvider> m_provider;
     std::optional<crypto::ScopedHash> m_hash;

@@ -18,18 +18,12 @@ using Group = std::vector<std::unique_ptr<DigestAccumulator>>;
 // Relative cost a byte, measured on this project's machines (MD2's chain is serial).
 double costOf(DigestKind kind) {
     switch (kind) {
-    case DigestKind::Md2:
-        return 90.0;
-    case DigestKind::Md5:
-        return 1.32;
-    case DigestKind::Sha1:
-        return 0.53;
-    case DigestKind::Sha256:
-        return 0.56;
-    case DigestKind::Sha512:
-        return 0.97;
-    case DigestKind::Crc32:
-        return 0.05;
+    case DigestKind::Md2: return 90.0;
+    case DigestKind::Md5: return 1.32;
+    case DigestKind::Sha1: return 0.53;
+    case DigestKind::Sha256: return 0.56;
+    case DigestKind::Sha512: return 0.97;
+    case DigestKind::Crc32: return 0.05;
     }
     return 1.0;
 }
@@ -60,14 +54,12 @@ void feed(Group& group, ByteView data) {
         a->add(data);
 }
 
-bool cancelled(const DigestJob& job) {
-    return job.cancel && job.cancel->load(std::memory_order_relaxed);
-}
+bool cancelled(const DigestJob& job) { return job.cancel && job.cancel->load(std::memory_order_relaxed); }
 
 // The chunks handed from the reading thread to the workers: each slot is reused
 // once every worker has finished with it.
 class ChunkRing {
-  public:
+public:
     ChunkRing(std::size_t slots, std::size_t chunkSize, std::size_t consumers)
         : m_slots(slots), m_consumers(consumers) {
         for (Slot& s : m_slots)
@@ -114,7 +106,7 @@ class ChunkRing {
             m_changed.notify_all();
     }
 
-  private:
+private:
     struct Slot {
         std::vector<std::uint8_t> data;
         std::size_t size = 0;
@@ -205,9 +197,7 @@ ReadEnd readThreaded(FileSource& source, const DigestJob& job, std::vector<Group
 
 } // namespace
 
-DigestOutcome digestFile(const std::string& path, const DigestJob& job) {
-    return digestFile(path, job, {});
-}
+DigestOutcome digestFile(const std::string& path, const DigestJob& job) { return digestFile(path, job, {}); }
 
 DigestOutcome digestFile(const std::string& path, const DigestJob& job, const EngineTuning& tuning) {
     DigestOutcome outcome;
@@ -224,8 +214,8 @@ DigestOutcome digestFile(const std::string& path, const DigestJob& job, const En
     std::vector<Group> groups = splitIntoGroups(job.digests, workers);
     std::uint64_t bytesRead = 0;
     const bool small = static_cast<std::uint64_t>(source.identity().size) < tuning.chunkSize;
-    ReadEnd end = small ? readInline(source, job, groups, static_cast<std::size_t>(source.identity().size) + 1,
-                                     bytesRead)
+    ReadEnd end = small ? readInline(source, job, groups,
+                                     static_cast<std::size_t>(source.identity().size) + 1, bytesRead)
                         : readThreaded(source, job, groups, tuning, bytesRead);
 
     if (end == ReadEnd::Cancelled) {

@@ -16,7 +16,7 @@ inline constexpr std::array<const char*, kDigestCount> kDigestNames{"MD2",    "M
 
 // Which digests a job computes: one bit a kind.
 class DigestSet {
-  public:
+public:
     constexpr DigestSet() = default;
     constexpr DigestSet(std::initializer_list<DigestKind> kinds) {
         for (DigestKind k : kinds)
@@ -31,7 +31,7 @@ class DigestSet {
     constexpr DigestSet without(DigestKind k) const { return DigestSet(m_bits & ~bit(k)); }
     constexpr bool operator==(const DigestSet&) const = default;
 
-  private:
+private:
     constexpr explicit DigestSet(std::uint8_t bits) : m_bits(bits) {}
     static constexpr std::uint8_t bit(DigestKind k) { return std::uint8_t(1u << static_cast<unsigned>(k)); }
     std::uint8_t m_bits = 0;

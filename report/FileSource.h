@@ -11,7 +11,7 @@ namespace jiaoyan {
 // devices are refused before anything is opened, so no read can block forever.
 // The file is never written, locked, renamed or deleted.
 class FileSource {
-  public:
+public:
     explicit FileSource(const std::string& path);
     ~FileSource();
     FileSource(const FileSource&) = delete;
@@ -27,7 +27,7 @@ class FileSource {
     // modification time as at the start, and exactly that many bytes were read.
     bool unchangedAfter(std::uint64_t bytesRead) const;
 
-  private:
+private:
     int m_fd = -1;
     FileIdentity m_identity;
 };

@@ -12,12 +12,9 @@ Verdict compareDigestLists(const DigestList& file1, const DigestList& file2) {
 
 const char* compareText(Verdict v) {
     switch (v) {
-    case Verdict::NeedFiles:
-        return kDropFirst;
-    case Verdict::Match:
-        return kFilesSame;
-    case Verdict::Mismatch:
-        return kFilesDiffer;
+    case Verdict::NeedFiles: return kDropFirst;
+    case Verdict::Match: return kFilesSame;
+    case Verdict::Mismatch: return kFilesDiffer;
     }
     return kDropFirst;
 }
@@ -43,12 +40,9 @@ Verdict checkKnownValue(const DigestList& list, int index, const std::string& kn
 
 const char* checkText(Verdict v) {
     switch (v) {
-    case Verdict::NeedFiles:
-        return kDropFirst;
-    case Verdict::Match:
-        return kCheckPassed;
-    case Verdict::Mismatch:
-        return kCheckFailed;
+    case Verdict::NeedFiles: return kDropFirst;
+    case Verdict::Match: return kCheckPassed;
+    case Verdict::Mismatch: return kCheckFailed;
     }
     return kDropFirst;
 }

@@ -47,12 +47,8 @@ TEST(Startup, StepsInOrderAndTheWindowShownOnlyAfterTheCreatedStep) {
 }
 
 std::vector<int> order;
-void first() {
-    order.push_back(1);
-}
-void second() {
-    order.push_back(2);
-}
+void first() { order.push_back(1); }
+void second() { order.push_back(2); }
 
 TEST(Startup, ExitRoutinesListedOnceRunFirstRegisteredFirst) {
     order.clear();

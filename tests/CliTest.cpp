@@ -25,9 +25,7 @@ CliRun cli(const std::string& args) {
     return run;
 }
 
-std::string quoted(const std::string& s) {
-    return "'" + s + "'";
-}
+std::string quoted(const std::string& s) { return "'" + s + "'"; }
 
 TEST(Cli, CommandsVerdictsAndExitCodes) {
     TempDir dir;

@@ -54,7 +54,7 @@ std::vector<KnownAnswer> knownAnswers() {
 }
 
 class ProviderDigests : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { crypto::resetAvailability(); }
 };
 

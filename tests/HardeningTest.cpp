@@ -42,7 +42,7 @@ std::string longPath(const TempDir& dir) {
 }
 
 class Hardening : public PageFixture {
-  protected:
+protected:
     // Drops the path on every page, verifies each, and checks the result.
     void everyPage(const std::string& path, bool readable) {
         const std::string report = reportOf(path);

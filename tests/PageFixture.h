@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 class PageFixture : public ::testing::Test {
-  protected:
+protected:
     PageFixture() : handlers(window, file1, file2, check) {
         jiaoyan::app::onMainWindowCreated(window);
         window.bindEvents(&handlers);

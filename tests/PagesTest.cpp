@@ -39,7 +39,7 @@ TEST_F(SingleFilePage, SeveralFilesAtOnceAreOneUnreadableText) {
 }
 
 class ComparisonPage : public PageFixture {
-  protected:
+protected:
     void verify() { click(kCompareVerifyButton); }
 };
 

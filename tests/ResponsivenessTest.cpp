@@ -21,7 +21,7 @@ namespace {
 
 // Holds back every chunk of the tasks it applies to while closed (ten seconds at most).
 class ReadGate {
-  public:
+public:
     explicit ReadGate(bool md2Only) : m_md2Only(md2Only) {
         DigestTask::setBeforeChunk([this](DigestSet digests, std::uint64_t) {
             {
@@ -47,7 +47,7 @@ class ReadGate {
         return std::any_of(m_seen.begin(), m_seen.end(), [](DigestSet d) { return d.has(DigestKind::Md2); });
     }
 
-  private:
+private:
     bool m_md2Only;
     std::atomic<bool> m_closed{false};
     std::mutex m_mutex;
@@ -56,7 +56,7 @@ class ReadGate {
 
 // Watches for the progress window while a handler waits, and acts on it once.
 class ProgressWatcher {
-  public:
+public:
     enum class Act { Nothing, Cancel, Run };
     explicit ProgressWatcher(Act act, std::function<void()> run = {}) : m_act(act), m_run(std::move(run)) {
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
@@ -64,7 +64,7 @@ class ProgressWatcher {
     }
     bool seen() const { return m_seen; }
 
-  private:
+private:
     void poll() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* progress = qobject_cast<ProgressWindow*>(w);
@@ -85,7 +85,7 @@ class ProgressWatcher {
 };
 
 class Responsiveness : public PageFixture {
-  protected:
+protected:
     std::string a = dir.write("a.bin", std::string(300000, 'a'));
     std::string aCopy = dir.write("a-copy.bin", std::string(300000, 'a'));
     std::string b = dir.write("b.bin", std::string(300000, 'b'));

@@ -6,7 +6,7 @@
 #include <string>
 
 class TempDir {
-  public:
+public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "jiaoyan-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data()) ? pattern : std::string();
@@ -28,6 +28,6 @@ class TempDir {
         return file;
     }
 
-  private:
+private:
     std::string m_path;
 };

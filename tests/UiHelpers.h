@@ -19,7 +19,7 @@ struct RecordedBox {
 };
 
 class MessageRecorder : public jiaoyan::ui::MessageSink {
-  public:
+public:
     MessageRecorder() { install(this); }
     ~MessageRecorder() override { install(nullptr); }
     void show(const QString& caption, const QString& text, QMessageBox::Icon icon) override {

@@ -23,24 +23,15 @@ namespace {
 
 bool isKind(QWidget* w, ControlKind kind) {
     switch (kind) {
-    case ControlKind::ResultBox:
-        return qobject_cast<ResultBox*>(w);
-    case ControlKind::Button:
-        return qobject_cast<QPushButton*>(w);
-    case ControlKind::InputBox:
-        return qobject_cast<QLineEdit*>(w);
-    case ControlKind::AlgorithmList:
-        return qobject_cast<AlgorithmList*>(w);
-    case ControlKind::TransparentLabel:
-        return qobject_cast<TransparentLabel*>(w);
-    case ControlKind::Frame:
-        return qobject_cast<DropFrame*>(w);
-    case ControlKind::PictureBox:
-        return qobject_cast<PictureBox*>(w);
-    case ControlKind::TabControl:
-        return qobject_cast<TabControl*>(w);
-    case ControlKind::DropObject:
-        return false;
+    case ControlKind::ResultBox: return qobject_cast<ResultBox*>(w);
+    case ControlKind::Button: return qobject_cast<QPushButton*>(w);
+    case ControlKind::InputBox: return qobject_cast<QLineEdit*>(w);
+    case ControlKind::AlgorithmList: return qobject_cast<AlgorithmList*>(w);
+    case ControlKind::TransparentLabel: return qobject_cast<TransparentLabel*>(w);
+    case ControlKind::Frame: return qobject_cast<DropFrame*>(w);
+    case ControlKind::PictureBox: return qobject_cast<PictureBox*>(w);
+    case ControlKind::TabControl: return qobject_cast<TabControl*>(w);
+    case ControlKind::DropObject: return false;
     }
     return false;
 }

@@ -7,7 +7,7 @@ namespace jiaoyan::ui {
 // selection, rows one pixel taller than usual, 160 pixels high when opened.
 class AlgorithmList : public QComboBox {
     Q_OBJECT
-  public:
+public:
     explicit AlgorithmList(QWidget* parent);
     static constexpr int kOpenedHeight = 160;
 };

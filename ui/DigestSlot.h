@@ -9,7 +9,7 @@ namespace jiaoyan::ui {
 // One page slot's digests: the list the verify button compares, and the MD2 that
 // is still being made in the background for it.
 class DigestSlot {
-  public:
+public:
     explicit DigestSlot(DigestList& list) : m_list(list) {}
     ~DigestSlot() { cancelBackground(); }
 
@@ -27,7 +27,7 @@ class DigestSlot {
 
     void cancelBackground();
 
-  private:
+private:
     DigestList& m_list;
     std::shared_ptr<DigestTask> m_md2;
 };

@@ -42,13 +42,9 @@ TaskEvents::TaskEvents() : m_fd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     });
 }
 
-void TaskEvents::notify() {
-    ::eventfd_write(m_fd, 1);
-}
+void TaskEvents::notify() { ::eventfd_write(m_fd, 1); }
 
-TaskEvents* DigestTask::events() {
-    return taskEvents();
-}
+TaskEvents* DigestTask::events() { return taskEvents(); }
 
 std::shared_ptr<DigestTask> DigestTask::start(const std::string& path, DigestSet digests,
                                               std::optional<FileIdentity> expected) {

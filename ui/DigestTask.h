@@ -16,15 +16,15 @@ namespace jiaoyan::ui {
 // window's thread reads it and raises `finished`.
 class TaskEvents : public QObject {
     Q_OBJECT
-  public:
+public:
     TaskEvents();
     // Called on a worker thread.
     void notify();
 
-  signals:
+signals:
     void finished();
 
-  private:
+private:
     int m_fd;
 };
 
@@ -33,7 +33,7 @@ class TaskEvents : public QObject {
 // still running can be cancelled at once when the tool ends. The result is handed
 // over under a lock, so the window's thread only ever sees a finished result.
 class DigestTask {
-  public:
+public:
     static std::shared_ptr<DigestTask> start(const std::string& path, DigestSet digests,
                                              std::optional<FileIdentity> expected = std::nullopt);
 
@@ -55,7 +55,7 @@ class DigestTask {
     // Test seam: runs before every chunk any task reads (a slow or stalled medium).
     static void setBeforeChunk(std::function<void(DigestSet digests, std::uint64_t offset)> hook);
 
-  private:
+private:
     DigestTask() = default;
     static void run(const std::shared_ptr<DigestTask>& task, const std::string& path, DigestJob job);
 

@@ -6,10 +6,10 @@ namespace jiaoyan::ui {
 // A drop area's panel: white, with a one-pixel light grey border along its edges.
 class DropFrame : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit DropFrame(QWidget* parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 };
 

@@ -17,9 +17,7 @@ std::optional<std::vector<std::string>> droppedPaths(const QMimeData* data) {
 
 } // namespace
 
-DropObject::DropObject(const QString& name, QObject* parent) : QObject(parent) {
-    setObjectName(name);
-}
+DropObject::DropObject(const QString& name, QObject* parent) : QObject(parent) { setObjectName(name); }
 
 bool DropObject::registerDropTarget(QWidget* window) {
     if (m_recorded)
@@ -66,8 +64,7 @@ bool DropObject::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    case QEvent::DragLeave:
-        return true;
+    case QEvent::DragLeave: return true;
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         if (effectFor(drop) != Qt::CopyAction) {
@@ -81,8 +78,7 @@ bool DropObject::eventFilter(QObject* watched, QEvent* event) {
         emit filesDropped(QByteArray::fromStdString(text));
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -12,7 +12,7 @@ namespace jiaoyan::ui {
 // is on. It only reads the dropped paths, so it never answers move or link.
 class DropObject : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit DropObject(const QString& name, QObject* parent = nullptr);
 
     // False, changing nothing, when a window was recorded already; the window stays
@@ -25,14 +25,14 @@ class DropObject : public QObject {
     bool acceptLink = false;
     bool acceptFiles = false;
 
-  signals:
+signals:
     // The path of the one dropped file, or every path followed by CRLF.
     void filesDropped(const QByteArray& text);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     bool acceptable(const QDropEvent* event) const;
     Qt::DropAction effectFor(const QDropEvent* event) const;
 

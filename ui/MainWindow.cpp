@@ -49,9 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
-QString MainWindow::title() {
-    return QStringLiteral("文件校验工具   https://jiaoyan.invalid/   By: Vek");
-}
+QString MainWindow::title() { return QStringLiteral("文件校验工具   https://jiaoyan.invalid/   By: Vek"); }
 
 QImage MainWindow::dropAreaPicture() {
     static const QImage picture = decodePng(resources::dropAreaPng);
@@ -88,9 +86,7 @@ QWidget* MainWindow::create(const ControlSpec& row) {
     const QString text = QString::fromUtf8(row.text);
     QWidget* widget = nullptr;
     switch (row.kind) {
-    case ControlKind::ResultBox:
-        widget = new ResultBox(parent);
-        break;
+    case ControlKind::ResultBox: widget = new ResultBox(parent); break;
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
@@ -106,18 +102,10 @@ QWidget* MainWindow::create(const ControlSpec& row) {
         widget = input;
         break;
     }
-    case ControlKind::AlgorithmList:
-        widget = new AlgorithmList(parent);
-        break;
-    case ControlKind::TransparentLabel:
-        widget = new TransparentLabel(text, parent);
-        break;
-    case ControlKind::Frame:
-        widget = new DropFrame(parent);
-        break;
-    case ControlKind::PictureBox:
-        widget = new PictureBox(dropAreaPicture(), parent);
-        break;
+    case ControlKind::AlgorithmList: widget = new AlgorithmList(parent); break;
+    case ControlKind::TransparentLabel: widget = new TransparentLabel(text, parent); break;
+    case ControlKind::Frame: widget = new DropFrame(parent); break;
+    case ControlKind::PictureBox: widget = new PictureBox(dropAreaPicture(), parent); break;
     case ControlKind::TabControl: {
         for (const TabPages& pages : kTabPages)
             if (std::string_view(pages.tabControl) == row.name)
@@ -125,9 +113,7 @@ QWidget* MainWindow::create(const ControlSpec& row) {
                     new TabControl({QString::fromUtf8(pages.page1), QString::fromUtf8(pages.page2)}, parent);
         break;
     }
-    case ControlKind::DropObject:
-        m_dropObjects.insert(name, new DropObject(name, this));
-        return nullptr;
+    case ControlKind::DropObject: m_dropObjects.insert(name, new DropObject(name, this)); return nullptr;
     }
     widget->setObjectName(name);
     widget->setGeometry(row.left, row.top, row.width, row.height);
@@ -150,31 +136,21 @@ void MainWindow::orderFocusRing() {
     }
 }
 
-TabControl* MainWindow::outerTabs() const {
-    return static_cast<TabControl*>(control(kOuterTabs));
-}
-TabControl* MainWindow::innerTabs() const {
-    return static_cast<TabControl*>(control(kInnerTabs));
-}
-ResultBox* MainWindow::resultBox() const {
-    return static_cast<ResultBox*>(control(kResultBox));
-}
+TabControl* MainWindow::outerTabs() const { return static_cast<TabControl*>(control(kOuterTabs)); }
+TabControl* MainWindow::innerTabs() const { return static_cast<TabControl*>(control(kInnerTabs)); }
+ResultBox* MainWindow::resultBox() const { return static_cast<ResultBox*>(control(kResultBox)); }
 AlgorithmList* MainWindow::algorithmList() const {
     return static_cast<AlgorithmList*>(control(kAlgorithmList));
 }
 
-void MainWindow::setResultText(const QByteArray& text) {
-    resultBox()->setWholeText(QString::fromUtf8(text));
-}
+void MainWindow::setResultText(const QByteArray& text) { resultBox()->setWholeText(QString::fromUtf8(text)); }
 void MainWindow::appendResultText(const QByteArray& text) {
     resultBox()->appendAtEnd(QString::fromUtf8(text));
 }
 QByteArray MainWindow::knownValueText() const {
     return static_cast<QLineEdit*>(control(kKnownValueInput))->text().toUtf8();
 }
-int MainWindow::selectedAlgorithm() const {
-    return algorithmList()->currentIndex();
-}
+int MainWindow::selectedAlgorithm() const { return algorithmList()->currentIndex(); }
 
 void MainWindow::bindEvents(WindowEvents* h) {
     auto button = [this](const char* name) { return static_cast<QPushButton*>(control(name)); };

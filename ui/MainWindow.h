@@ -16,7 +16,7 @@ class WindowEvents;
 // The tool's single window, built from the control table.
 class MainWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int kClientWidth = 564;
     static constexpr int kClientHeight = 276;
     static constexpr int kOuterWidth = 570;
@@ -47,13 +47,13 @@ class MainWindow : public QWidget {
     // Places the window centred on the primary screen.
     void centreOnPrimaryScreen();
 
-  signals:
+signals:
     void closing();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     QWidget* create(const ControlSpec& row);
     QWidget* parentFor(const ControlSpec& row) const;
     void orderFocusRing();

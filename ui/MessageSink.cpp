@@ -4,7 +4,7 @@ namespace jiaoyan::ui {
 namespace {
 
 class RealMessageBox : public MessageSink {
-  public:
+public:
     void show(const QString& caption, const QString& text, QMessageBox::Icon icon) override {
         QMessageBox box(icon, caption, text, QMessageBox::Ok);
         box.setWindowModality(Qt::ApplicationModal);
@@ -21,9 +21,7 @@ MessageSink& MessageSink::current() {
     return installed ? *installed : real;
 }
 
-void MessageSink::install(MessageSink* sink) {
-    installed = sink;
-}
+void MessageSink::install(MessageSink* sink) { installed = sink; }
 
 void showInformation(const char* text) {
     MessageSink::current().show(QStringLiteral("信息："), QString::fromUtf8(text), QMessageBox::NoIcon);

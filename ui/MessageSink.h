@@ -7,7 +7,7 @@ namespace jiaoyan::ui {
 // Where message boxes go: the real, application-modal box without a parent, or a
 // recorder that tests put in its place.
 class MessageSink {
-  public:
+public:
     virtual ~MessageSink() = default;
     virtual void show(const QString& caption, const QString& text, QMessageBox::Icon icon) = 0;
 

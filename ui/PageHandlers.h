@@ -14,11 +14,11 @@ class MainWindow;
 // compare and empty them.
 class PageHandlers : public WindowEvents {
     Q_OBJECT
-  public:
+public:
     PageHandlers(MainWindow& window, DigestList& file1, DigestList& file2, DigestList& check,
                  QObject* parent = nullptr);
 
-  public slots:
+public slots:
     void clearOnOuterTabClick() override;
     void showSingleFile(const QByteArray& dropped) override;
     void takeFile1(const QByteArray& dropped) override;
@@ -32,12 +32,12 @@ class PageHandlers : public WindowEvents {
     // Stops all background work (the window is closing).
     void cancelAll();
 
-  public:
+public:
     enum class Slot { File1, File2, Check };
     // The background MD2 of a slot, for tests; null when none is pending.
     std::shared_ptr<DigestTask> pendingMd2(Slot slot) const;
 
-  private:
+private:
     // Runs handlers one after another: a drop that arrives while another handler
     // waits for its file runs once that handler has finished, never inside it.
     void inOrder(std::function<void()> work);

@@ -7,14 +7,14 @@ namespace jiaoyan::ui {
 // A borderless white box showing one picture stretched to fill it, smoothly.
 class PictureBox : public QWidget {
     Q_OBJECT
-  public:
+public:
     PictureBox(const QImage& picture, QWidget* parent);
     const QImage& picture() const { return m_picture; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     QImage m_picture;
 };
 

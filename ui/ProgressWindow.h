@@ -15,17 +15,17 @@ namespace jiaoyan::ui {
 // percentage, the speed, and Cancel.
 class ProgressWindow : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit ProgressWindow(std::vector<std::shared_ptr<DigestTask>> tasks, QWidget* parent = nullptr);
     void refresh();
 
-  signals:
+signals:
     void cancelRequested();
 
-  protected:
+protected:
     void reject() override;
 
-  private:
+private:
     std::vector<std::shared_ptr<DigestTask>> m_tasks;
     QLabel* m_name;
     QProgressBar* m_bar;

@@ -7,7 +7,7 @@ namespace jiaoyan::ui {
 // inside, each CRLF is one line break.
 class ResultBox : public QPlainTextEdit {
     Q_OBJECT
-  public:
+public:
     explicit ResultBox(QWidget* parent);
 
     // Replaces the whole text and shows its beginning.
@@ -17,11 +17,11 @@ class ResultBox : public QPlainTextEdit {
 
     static QString forDisplay(const QString& text);
 
-  protected:
+protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
-  private:
+private:
     void showSelection(bool shown);
 };
 

@@ -10,10 +10,10 @@ namespace {
 
 // A page: transparent, drawing the captions of its transparent labels.
 class TabPage : public QWidget {
-  public:
+public:
     using QWidget::QWidget;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override { TransparentLabel::paintLabelsOf(this); }
 };
 
@@ -47,9 +47,7 @@ void TabControl::showPage(int index) {
         m_pages[i]->setVisible(i == index);
 }
 
-void TabControl::resizeEvent(QResizeEvent*) {
-    layoutPages();
-}
+void TabControl::resizeEvent(QResizeEvent*) { layoutPages(); }
 
 void TabControl::layoutPages() {
     m_bar->setGeometry(0, 0, width(), m_bar->sizeHint().height());

@@ -9,7 +9,7 @@ namespace jiaoyan::ui {
 // selecting a page shows its controls and hides the others'.
 class TabControl : public QWidget {
     Q_OBJECT
-  public:
+public:
     TabControl(const QStringList& captions, QWidget* parent);
 
     QWidget* page(int index) const { return m_pages.value(index); }
@@ -20,18 +20,18 @@ class TabControl : public QWidget {
     // Places the strip and the pages for the control's current size.
     void layoutPages();
 
-  signals:
+signals:
     // Every left-button click on the control, also on the tab already shown;
     // never raised by a page change made from the keyboard.
     void clicked();
     void currentChanged(int index);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void showPage(int index);
 
     QTabBar* m_bar;

@@ -8,13 +8,13 @@ namespace jiaoyan::ui {
 // instead of being cut off, and siblings listed earlier still lie on top.
 class TransparentLabel : public QWidget {
     Q_OBJECT
-  public:
+public:
     TransparentLabel(const QString& text, QWidget* parent);
     QString text() const { return m_text; }
 
     static void paintLabelsOf(QWidget* parent);
 
-  private:
+private:
     QString m_text;
 };
 

@@ -6,10 +6,10 @@ namespace jiaoyan::ui {
 // The handlers that the window's events reach, one slot an event.
 class WindowEvents : public QObject {
     Q_OBJECT
-  public:
+public:
     using QObject::QObject;
 
-  public slots:
+public slots:
     virtual void clearOnOuterTabClick() {}
     virtual void showSingleFile(const QByteArray& dropped) { Q_UNUSED(dropped); }
     virtual void takeFile1(const QByteArray& dropped) { Q_UNUSED(dropped); }

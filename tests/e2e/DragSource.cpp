@@ -17,7 +17,7 @@
 namespace {
 
 class Source : public QWidget {
-  public:
+public:
     explicit Source(QMimeData* (*make)(const QStringList&), QStringList args)
         : m_make(make), m_args(std::move(args)) {
         setWindowTitle(QStringLiteral("drag-source"));
@@ -25,7 +25,7 @@ class Source : public QWidget {
         setStyleSheet(QStringLiteral("background: #4080c0;"));
     }
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent*) override {
         auto* drag = new QDrag(this);
         drag->setMimeData(m_make(m_args));
@@ -35,7 +35,7 @@ class Source : public QWidget {
         QTimer::singleShot(1500, qApp, &QApplication::quit);
     }
 
-  private:
+private:
     QMimeData* (*m_make)(const QStringList&);
     QStringList m_args;
 };
